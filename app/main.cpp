@@ -1,0 +1,21 @@
+#include "app/dialogue.h"
+#include "app/three_views.h"
+#include "intersection/triangle_triangle.h"
+#include "scene/window.h"
+
+#include <cstdio>
+
+int main(int argc, char **argv) {
+  TrianglePair v;
+  const DialogueResult dialogue = runDialogue(stdin, stdout, v);
+  if (dialogue != DialogueResult::accepted) {
+    return exitStatus(dialogue);
+  }
+  Point3 M, N, P, Q, R, S;
+  const IntersectionKind result =
+      intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &M, &N, &P, &Q, &R, &S);
+  std::fflush(stdout); // the result is on the console before the window opens
+  fillScene(v[0], v[1], v[2], v[3], v[4], v[5], result, M, N, P, Q, R, S);
+  runDisplay(argc, argv);
+  return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "geometry/point3.h"
+
+// 1 if x lies in the closed triangle a b c, else 0. The three partial areas
+// a b x, b c x, a c x must add up to the whole area within the tolerance,
+// scaled by the whole area once it exceeds 1 (so figures in the hundreds are
+// judged as finely, relatively, as figures of unit size). A point slightly off
+// the triangle's plane above its interior still passes.
+int pointInTriangle(Point3 a, Point3 b, Point3 c, Point3 x);
+
+// 1 if x lies on the closed segment s1 s2, else 0: the distances to the two
+// ends must add up to the segment's length within the tolerance, scaled by
+// that length once it exceeds 1. Note the tested point comes first here.
+int pointOnSegment(Point3 x, Point3 s1, Point3 s2);
+
+// 1 if p and q are equal in all three coordinates, exactly; −0 equals 0.
+int samePoint(Point3 p, Point3 q);

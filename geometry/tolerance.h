@@ -1,0 +1,13 @@
+#pragma once
+
+// The one tolerance of the system: the largest difference of areas, lengths or
+// coordinates that still counts as none. It is absolute at unit scale; where an
+// operation scales it by the size of its figures, it does so through
+// belowTolerance, so the rule lives here.
+inline constexpr double kTolerance = 0.00001;
+
+// True when |value| is strictly below the tolerance scaled by `scale`.
+// A scale of 1 is the bare absolute test.
+inline bool belowTolerance(double value, double scale = 1.0) {
+  return (value < 0 ? -value : value) < kTolerance * scale;
+}

@@ -1,0 +1,58 @@
+#include "intersection/intersection_report.h"
+
+namespace {
+
+constexpr char kLetters[6] = {'M', 'N', 'P', 'Q', 'R', 'S'};
+
+// The polygon sentences differ only in the noun and the number of corners.
+void printPolygon(std::FILE *out, const IntersectionReport &report) {
+  static const char *const kNouns[4] = {"trougao", "cetvorougao", "petougao", "sestougao"};
+  std::fprintf(out, "Presek zadatih trouglova je %s odredjen tackama ", kNouns[report.kind - 3]);
+  for (int i = 0; i < report.kind; ++i) {
+    const Point3 &p = report.points[i];
+    std::fprintf(out, "\n%c (%f, %f, %f)%s", kLetters[i], double(p.x), double(p.y), double(p.z),
+                 i + 1 < report.kind ? ", " : ".\n");
+  }
+}
+
+} // namespace
+
+void printReport(std::FILE *out, const IntersectionReport &report) {
+  const Point3 &m = report.points[0];
+  const Point3 &n = report.points[1];
+  switch (report.message) {
+  case ResultMessage::apart:
+    std::fprintf(out, "Zadati trouglovi se ne seku.\n");
+    break;
+  case ResultMessage::sharedVertex:
+    // This sentence has neither a full stop nor a line end.
+    std::fprintf(out, "Presek zadatih trouglova je tacka M = (%f, %f, %f)", double(m.x),
+                 double(m.y), double(m.z));
+    break;
+  case ResultMessage::vertexOnSegment:
+    std::fprintf(out, "Presek zadatih trouglova je tacka M (%f, %f, %f).\n", double(m.x),
+                 double(m.y), double(m.z));
+    break;
+  case ResultMessage::segmentsCross:
+    std::fprintf(out, "Zadati trouglovi se seku u tacki M (%f, %f, %f).\n", double(m.x),
+                 double(m.y), double(m.z));
+    break;
+  case ResultMessage::segment:
+    std::fprintf(out, "Presek zadatih trouglova je duz MN.\nM: %f, %f, %f \nN: %f, %f, %f\n",
+                 double(m.x), double(m.y), double(m.z), double(n.x), double(n.y), double(n.z));
+    break;
+  case ResultMessage::polygon:
+    printPolygon(out, report);
+    break;
+  }
+}
+
+IntersectionKind deliverReport(const IntersectionReport &report, Point3 *M, Point3 *N, Point3 *P,
+                               Point3 *Q, Point3 *R, Point3 *S) {
+  printReport(stdout, report);
+  Point3 *const slots[6] = {M, N, P, Q, R, S};
+  for (int i = 0; i < report.kind; ++i) {
+    *slots[i] = report.points[i];
+  }
+  return report.kind;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "geometry/point3.h"
+
+#include <cstdio>
+
+// The number of intersection vertices delivered in the slots M, N, P, Q, R, S,
+// in that order: 0 empty, 1 point, 2 segment, 3 to 6 a polygon (triangle to
+// hexagon, coplanar triangles only).
+using IntersectionKind = int;
+
+// Which sentence reports the result. A single point is told in three ways,
+// after the way it was found.
+enum class ResultMessage {
+  apart,           // no common point
+  sharedVertex,    // each triangle touches the other's plane in the same vertex
+  vertexOnSegment, // a touching vertex on the other's cut, or a coplanar point
+  segmentsCross,   // the two cut segments cross in one point
+  segment,         // a common segment
+  polygon,         // coplanar overlap of 3 to 6 corners, told by its kind
+};
+
+// An intersection computed but not yet printed nor delivered.
+struct IntersectionReport {
+  IntersectionKind kind = 0;
+  Point3 points[6];
+  ResultMessage message = ResultMessage::apart;
+};
+
+// Prints the report's one message to `out`, each coordinate with "%f".
+void printReport(std::FILE *out, const IntersectionReport &report);
+
+// Prints the report to standard output, copies its first `kind` points into
+// the slots (leaving the others as they were) and returns its kind.
+IntersectionKind deliverReport(const IntersectionReport &report, Point3 *M, Point3 *N, Point3 *P,
+                               Point3 *Q, Point3 *R, Point3 *S);

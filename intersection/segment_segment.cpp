@@ -1,0 +1,151 @@
+#include "intersection/segment_segment.h"
+
+#include "geometry/predicates.h"
+#include "geometry/tolerance.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double component(Point3 p, int axis) { return axis == 0 ? p.x : (axis == 1 ? p.y : p.z); }
+
+// m.i·n.j − m.j·n.i: the 2-D determinant in the coordinate plane (i, j).
+double det(Point3 m, Point3 n, int i, int j) {
+  return component(m, i) * component(n, j) - component(m, j) * component(n, i);
+}
+
+double largestMagnitude(Point3 p1, Point3 p2, Point3 q1, Point3 q2) {
+  double largest = 1.0;
+  for (const Point3 &p : {p1, p2, q1, q2}) {
+    largest = std::max({largest, std::fabs(double(p.x)), std::fabs(double(p.y)),
+                        std::fabs(double(p.z))});
+  }
+  return largest;
+}
+
+// The coordinate in which v is longest; the first of x, y, z on a tie.
+int longestAxis(Point3 v) {
+  const double ax = std::fabs(double(v.x));
+  const double ay = std::fabs(double(v.y));
+  const double az = std::fabs(double(v.z));
+  if (ax >= ay && ax >= az) {
+    return 0;
+  }
+  return ay >= az ? 1 : 2;
+}
+
+Point3 along(Point3 origin, Point3 direction, double t) {
+  return {float(t * direction.x + origin.x), float(t * direction.y + origin.y),
+          float(t * direction.z + origin.z)};
+}
+
+// Collinear segments: their overlap measured in the second segment's
+// parameter t, along the coordinate where the second segment is longest (a
+// near-zero component would only measure rounding noise).
+int collinearOverlap(Point3 p2, Point3 q1, Point3 v, Point3 w, Point3 *out1, Point3 *out2) {
+  const Point3 e = difference(q1, p2);
+  const int k = longestAxis(v);
+  const double t1 = component(w, k) / component(v, k);
+  const float t2 = float(component(e, k) / component(v, k));
+  double lo = t1;
+  double hi = t2;
+  if (t1 > t2) {
+    lo = t2;
+    hi = t1;
+  }
+  hi = float(hi);
+  if (lo > 1 || hi < 0) {
+    return 0;
+  }
+  if (lo < 0) {
+    lo = 0.0;
+  }
+  if (hi > 1) {
+    hi = 1.0;
+  }
+  *out1 = along(q1, v, lo);
+  if (lo == hi) {
+    return 1;
+  }
+  *out2 = along(q1, v, hi);
+  return 2;
+}
+
+} // namespace
+
+int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1,
+                        Point3 *out2) {
+  if (samePoint(p1, p2)) {
+    if (!pointOnSegment(p1, q1, q2)) {
+      return 0;
+    }
+    *out1 = p1;
+    return 1;
+  }
+  if (samePoint(q1, q2)) {
+    if (!pointOnSegment(q1, p1, p2)) {
+      return 0;
+    }
+    *out1 = q1;
+    return 1;
+  }
+
+  const Point3 u = difference(p1, p2);
+  const Point3 v = difference(q1, q2);
+  const Point3 w = difference(q1, p1);
+  const float D = float(det2(u, v));
+  const float c1 = float(crossLength(u, w));
+  const float c2 = float(crossLength(v, w));
+  const double c3 = crossLength(u, v);
+  const double tol = kTolerance * largestMagnitude(p1, p2, q1, q2);
+  const double lengthU = length(u);
+  const double lengthV = length(v);
+
+  // |u × v| / max(|u|, |v|) is how far the shorter segment's far end strays
+  // from the longer one's direction.
+  if (c3 < tol * std::max(lengthU, lengthV)) {
+    // |u × w| / |u| is the distance of q1 from the first segment's line, and
+    // |v × w| / |v| that of p1 from the second's.
+    if (c1 < tol * lengthU || c2 < tol * lengthV) {
+      return collinearOverlap(p2, q1, v, w, out1, out2);
+    }
+    return 0;
+  }
+
+  // Solve in the first coordinate plane where both directions have extent and
+  // are not parallel: XY, then XZ, then YZ.
+  constexpr int kPlanes[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+  for (const auto &[i, j] : kPlanes) {
+    if (component(u, i) == 0.0 && component(u, j) == 0.0) {
+      continue;
+    }
+    if (component(v, i) == 0.0 && component(v, j) == 0.0) {
+      continue;
+    }
+    const float Dp = (i == 0 && j == 1) ? D : float(det(u, v, i, j));
+    if (Dp == 0.0f) {
+      continue;
+    }
+    const float s = float(det(v, w, i, j) / Dp);
+    if (s < 0 || s > 1) {
+      return 0;
+    }
+    const float r = float(det(u, w, i, j) / Dp);
+    if (r < 0 || r > 1) {
+      return 0;
+    }
+    // The projections cross; the segments themselves must meet in space too.
+    double X1[3];
+    for (int k = 0; k < 3; ++k) {
+      X1[k] = component(p1, k) + s * component(u, k);
+      const double X2 = component(q1, k) + r * component(v, k);
+      if (!(std::fabs(X1[k] - X2) < tol)) {
+        return 0;
+      }
+    }
+    *out1 = {float(X1[0]), float(X1[1]), float(X1[2])};
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "geometry/point3.h"
+
+// The common part of segments p1 p2 and q1 q2 in space:
+//   0  no common point; nothing written.
+//   1  one common point, written to out1 (out2 untouched).
+//   2  the segments lie on one line and overlap: the common segment's ends are
+//      written to out1 and out2, as q1 + t·(q2 − q1), the smaller t first.
+// Every test uses the tolerance scaled by L = max(1, the largest absolute
+// coordinate of the four points): segments whose directions stray by less
+// are parallel, lines that pass within it are one line, and a crossing must be
+// confirmed within it in every coordinate. A zero-length segment meets the
+// other exactly when its point lies on it.
+int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "scene/scene_store.h"
+
+// Where the camera stands over the scene: on the axis through (cx, cy),
+// `distance` in front of the plane z = 0 that holds the whole scene.
+struct Camera {
+  float cx;
+  float cy;
+  float distance;
+};
+
+// The camera for `bounds`: the centre of the rectangle, and as distance
+// A = |minimum.x| + maximum.x when 2·A > B, else B = |minimum.y| + maximum.y.
+Camera cameraFromBounds(const SceneBounds &bounds);
+
+struct DepthRange {
+  double nearPlane;
+  double farPlane;
+};
+
+// The depth range that keeps the scene plane, `distance` away, in view: 1 to
+// 1000 for distances from 2 to 500, widened beyond them.
+DepthRange depthRange(float distance);

@@ -1,0 +1,128 @@
+#include "scene/window.h"
+
+#include "scene/camera.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Computed once, before the window's first reshape, from bounds that no
+// longer change.
+Camera camera{};
+
+constexpr int kCircleVertices = 100;
+constexpr double kCircleStep = 2.0 * std::numbers::pi / kCircleVertices;
+
+void drawCircle(const SceneCircle &circle) {
+  setColor(circle.color);
+  glBegin(GL_LINE_LOOP);
+  for (int i = 0; i < kCircleVertices; ++i) {
+    const double angle = i * kCircleStep;
+    glVertex2f(float(circle.center.x + circle.radius * std::cos(angle)),
+               float(circle.center.y + circle.radius * std::sin(angle)));
+  }
+  glEnd();
+}
+
+void drawLine(const SceneLine &line) {
+  constexpr float kReach = 100.0f;
+  setColor(line.color);
+  glBegin(GL_LINES);
+  glVertex2f(line.point.x + kReach * line.direction.x, line.point.y + kReach * line.direction.y);
+  glVertex2f(line.point.x - kReach * line.direction.x, line.point.y - kReach * line.direction.y);
+  glEnd();
+}
+
+// A line with a dot of four pixels at each end, all in the segment's colour.
+void drawSegment(const SceneSegment &segment) {
+  glPointSize(4.0f);
+  setColor(segment.color);
+  glBegin(GL_LINES);
+  glVertex2f(segment.start.x, segment.start.y);
+  glVertex2f(segment.end.x, segment.end.y);
+  glEnd();
+  glBegin(GL_POINTS);
+  glVertex2f(segment.start.x, segment.start.y);
+  glVertex2f(segment.end.x, segment.end.y);
+  glEnd();
+}
+
+void drawPoint(const ScenePoint &point) {
+  setColor(point.color);
+  glPointSize(4.0f);
+  glBegin(GL_POINTS);
+  glVertex2f(point.x, point.y);
+  glEnd();
+}
+
+} // namespace
+
+void setColor(ColorIndex index) {
+  if (const auto rgb = colorOf(index)) {
+    glColor3f(rgb->red, rgb->green, rgb->blue);
+  }
+}
+
+void onReshape(int width, int height) {
+  if (height == 0) {
+    height = 1;
+  }
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glViewport(0, 0, width, height);
+  const DepthRange depth = depthRange(camera.distance);
+  gluPerspective(45.0, double(width) / double(height), depth.nearPlane, depth.farPlane);
+}
+
+void onDisplay() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glPushMatrix();
+  // Depth testing stays off: what is drawn later covers what came before.
+  for (const SceneCircle &circle : scene.circles) {
+    drawCircle(circle);
+  }
+  for (const SceneLine &line : scene.lines) {
+    drawLine(line);
+  }
+  for (const SceneSegment &segment : scene.segments) {
+    drawSegment(segment);
+  }
+  for (const ScenePoint &point : scene.points) {
+    drawPoint(point);
+  }
+  glPopMatrix();
+  glFlush();
+  glutSwapBuffers();
+}
+
+void runDisplay(int argc, char **argv) {
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  glutInitWindowSize(1024, 700);
+  glutInitWindowPosition(100, 50);
+  // Closing the window ends the process through exit(), so the scene is
+  // released on the normal path.
+  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
+  glutCreateWindow("Geometrija - prikaz zadatka");
+  glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+
+  camera = cameraFromBounds(scene.bounds);
+
+  // Replaced by onReshape before the first frame.
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(30.0, 1.0, 1.0, 20.0);
+  gluLookAt(camera.cx, camera.cy, camera.distance, camera.cx, camera.cy, 0.0, 0.0, 1.0, 0.0);
+
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(-camera.cx, -camera.cy, -camera.distance);
+
+  glutDisplayFunc(onDisplay);
+  glutReshapeFunc(onReshape);
+  glutMainLoop();
+}
