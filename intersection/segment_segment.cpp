@@ -15,15 +15,6 @@ double det(Point3 m, Point3 n, int i, int j) {
   return component(m, i) * component(n, j) - component(m, j) * component(n, i);
 }
 
-double largestMagnitude(Point3 p1, Point3 p2, Point3 q1, Point3 q2) {
-  double largest = 1.0;
-  for (const Point3 &p : {p1, p2, q1, q2}) {
-    largest = std::max({largest, std::fabs(double(p.x)), std::fabs(double(p.y)),
-                        std::fabs(double(p.z))});
-  }
-  return largest;
-}
-
 // The coordinate in which v is longest; the first of x, y, z on a tie.
 int longestAxis(Point3 v) {
   const double ax = std::fabs(double(v.x));
@@ -40,12 +31,16 @@ Point3 along(Point3 origin, Point3 direction, double t) {
           float(t * direction.z + origin.z)};
 }
 
-// Collinear segments: their overlap measured in the second segment's
-// parameter t, along the coordinate where the second segment is longest (a
-// near-zero component would only measure rounding noise).
-int collinearOverlap(Point3 p2, Point3 q1, Point3 v, Point3 w, Point3 *out1, Point3 *out2) {
+} // namespace
+
+int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
+  const Point3 v = difference(q1, q2);
+  const Point3 w = difference(q1, p1);
   const Point3 e = difference(q1, p2);
   const int k = longestAxis(v);
+  if (component(v, k) == 0.0) {
+    return 0; // the second segment has no length to measure along
+  }
   const double t1 = component(w, k) / component(v, k);
   const float t2 = float(component(e, k) / component(v, k));
   double lo = t1;
@@ -72,8 +67,6 @@ int collinearOverlap(Point3 p2, Point3 q1, Point3 v, Point3 w, Point3 *out1, Poi
   return 2;
 }
 
-} // namespace
-
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1,
                         Point3 *out2) {
   if (samePoint(p1, p2)) {
@@ -98,7 +91,7 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   const float c1 = float(crossLength(u, w));
   const float c2 = float(crossLength(v, w));
   const double c3 = crossLength(u, v);
-  const double tol = kTolerance * largestMagnitude(p1, p2, q1, q2);
+  const double tol = kTolerance * toleranceScale({p1, p2, q1, q2});
   const double lengthU = length(u);
   const double lengthV = length(v);
 
@@ -108,7 +101,7 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
     // |u × w| / |u| is the distance of q1 from the first segment's line, and
     // |v × w| / |v| that of p1 from the second's.
     if (c1 < tol * lengthU || c2 < tol * lengthV) {
-      return collinearOverlap(p2, q1, v, w, out1, out2);
+      return collinearOverlap(p1, p2, q1, q2, out1, out2);
     }
     return 0;
   }

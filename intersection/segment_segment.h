@@ -13,3 +13,10 @@
 // confirmed within it in every coordinate. A zero-length segment meets the
 // other exactly when its point lies on it.
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2);
+
+// The overlap of segments p1 p2 and q1 q2 taken to lie on one line, measured
+// in the second segment's parameter t (the point q1 + t·(q2 − q1)) along the
+// coordinate where q2 − q1 is longest, the first of x, y, z on a tie: a
+// near-zero component would only measure rounding noise. Results as for
+// segmentIntersection; 0 when q1 equals q2.
+int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2);

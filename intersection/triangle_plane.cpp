@@ -9,15 +9,6 @@
 
 namespace {
 
-double largestMagnitude(std::initializer_list<Point3> points) {
-  double largest = 1.0;
-  for (const Point3 &p : points) {
-    largest = std::max({largest, std::fabs(double(p.x)), std::fabs(double(p.y)),
-                        std::fabs(double(p.z))});
-  }
-  return largest;
-}
-
 int sign(int value) { return (value > 0) - (value < 0); }
 
 } // namespace
@@ -25,7 +16,7 @@ int sign(int value) { return (value > 0) - (value < 0); }
 int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
                        Point3 *out1, Point3 *out2) {
   const Plane plane = makePlane(A2, B2, C2);
-  const double scale = largestMagnitude({A, B, C, A2, B2, C2});
+  const double scale = toleranceScale({A, B, C, A2, B2, C2});
   const double normal = length({plane.a, plane.b, plane.c});
   const double longestEdge = std::max(
       {length(difference(A2, B2)), length(difference(A2, C2)), length(difference(B2, C2))});
