@@ -16,5 +16,4 @@ float viewShift(const Point3 *points, int count);
 // pairwise. Only the first `result` slots are read; a result outside 1 to 6
 // draws no intersection.
 void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
-               IntersectionKind result, Point3 M, Point3 N, Point3 P, Point3 Q, Point3 R,
-               Point3 S);
+               IntersectionKind result, Point3 M, Point3 N, Point3 P, Point3 Q, Point3 R, Point3 S);

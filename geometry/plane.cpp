@@ -4,12 +4,12 @@
 #include <limits>
 
 Plane makePlane(Point3 p, Point3 q, Point3 r) {
-  const double a = ((double(r.z) - p.z) * q.y + (double(p.z) - q.z) * r.y) +
-                   (double(q.z) - r.z) * p.y;
-  const double b = ((double(q.x) - r.x) * p.z + (double(p.x) - q.x) * r.z) +
-                   (double(r.x) - p.x) * q.z;
-  const double c = ((double(q.y) - r.y) * p.x + (double(p.y) - q.y) * r.x) +
-                   (double(r.y) - p.y) * q.x;
+  const double a =
+      ((double(r.z) - p.z) * q.y + (double(p.z) - q.z) * r.y) + (double(q.z) - r.z) * p.y;
+  const double b =
+      ((double(q.x) - r.x) * p.z + (double(p.x) - q.x) * r.z) + (double(r.x) - p.x) * q.z;
+  const double c =
+      ((double(q.y) - r.y) * p.x + (double(p.y) - q.y) * r.x) + (double(r.y) - p.y) * q.x;
   const double d = -((p.x * (double(q.y) * r.z - double(r.y) * q.z) +
                       r.x * (double(q.z) * p.y - double(p.z) * q.y)) +
                      q.x * (double(r.y) * p.z - double(r.z) * p.y));

@@ -24,8 +24,8 @@ inline bool belowTolerance(double value, double scale = 1.0) {
 inline double toleranceScale(std::initializer_list<Point3> points) {
   double largest = 1.0;
   for (const Point3 &p : points) {
-    largest = std::max({largest, std::fabs(double(p.x)), std::fabs(double(p.y)),
-                        std::fabs(double(p.z))});
+    largest =
+        std::max({largest, std::fabs(double(p.x)), std::fabs(double(p.y)), std::fabs(double(p.z))});
   }
   return largest;
 }

@@ -35,8 +35,7 @@ void append(IntersectionReport &report, Point3 candidate) {
 
 } // namespace
 
-IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
-                                   Point3 C2) {
+IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2) {
   IntersectionReport report;
   for (const Point3 &vertex : {A, B, C}) {
     if (pointInTriangle(A2, B2, C2, vertex)) {
@@ -54,7 +53,8 @@ IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Poin
     for (const auto &second : secondEdges) {
       Point3 out1;
       Point3 out2;
-      const int common = segmentIntersection(first[0], first[1], second[0], second[1], &out1, &out2);
+      const int common =
+          segmentIntersection(first[0], first[1], second[0], second[1], &out1, &out2);
       if (common >= 1) {
         append(report, out1);
       }

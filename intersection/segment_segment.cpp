@@ -67,8 +67,7 @@ int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, P
   return 2;
 }
 
-int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1,
-                        Point3 *out2) {
+int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
   if (samePoint(p1, p2)) {
     if (!pointOnSegment(p1, q1, q2)) {
       return 0;

@@ -13,8 +13,8 @@ int sign(int value) { return (value > 0) - (value < 0); }
 
 } // namespace
 
-int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
-                       Point3 *out1, Point3 *out2) {
+int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2, Point3 *out1,
+                       Point3 *out2) {
   const Plane plane = makePlane(A2, B2, C2);
   const double scale = toleranceScale({A, B, C, A2, B2, C2});
   const double normal = length({plane.a, plane.b, plane.c});

@@ -13,5 +13,5 @@
 // plane come first, unchanged and in the order A, B, C; edge crossings follow
 // in the order of the edges AB, AC, BC. When A' B' C' are collinear within that
 // tolerance there is no plane to cut with and the code is 1.
-int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
-                       Point3 *out1, Point3 *out2);
+int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2, Point3 *out1,
+                       Point3 *out2);

@@ -51,8 +51,7 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
       // the on-the-plane band may still sit just off that line and tilt its
       // cut past the parallel test; the overlap is then measured along the
       // line all the same.
-      report.kind =
-          collinearOverlap(p1, p2, q1, q2, &report.points[0], &report.points[1]);
+      report.kind = collinearOverlap(p1, p2, q1, q2, &report.points[0], &report.points[1]);
     }
     if (report.kind == 1) {
       report.message = ResultMessage::segmentsCross;

@@ -22,8 +22,8 @@ protected:
   void TearDown() override { scene = Scene{}; }
 
   static void fill(IntersectionKind result, const Point3 (&slots)[6]) {
-    fillScene(kA, kB, kC, kA2, kB2, kC2, result, slots[0], slots[1], slots[2], slots[3],
-              slots[4], slots[5]);
+    fillScene(kA, kB, kC, kA2, kB2, kC2, result, slots[0], slots[1], slots[2], slots[3], slots[4],
+              slots[5]);
   }
 
   static std::vector<ScenePoint> points() { return {scene.points.begin(), scene.points.end()}; }
@@ -32,17 +32,17 @@ protected:
   }
 };
 
-const Point3 kHexagon[6] = {{2, 3, 3}, {2, 4, 3}, {2, 5, 3}, {2, 3.5f, 3}, {2, 4.5f, 3},
-                            {2, 2.5f, 3}};
+const Point3 kHexagon[6] = {{2, 3, 3},    {2, 4, 3},    {2, 5, 3},
+                            {2, 3.5f, 3}, {2, 4.5f, 3}, {2, 2.5f, 3}};
 
 TEST_F(ThreeViews, RecordCountsForEveryResult) {
   struct Row {
     IntersectionKind result;
     std::size_t points, segments, redSegmentsPerView;
   };
-  const Row rows[] = {{0, 18, 18, 0},  {1, 21, 18, 0},  {2, 24, 21, 1}, {3, 27, 27, 3},
-                      {4, 30, 36, 6},  {5, 33, 48, 10}, {6, 36, 63, 15}, {7, 18, 18, 0},
-                      {-1, 18, 18, 0}};
+  const Row rows[] = {{0, 18, 18, 0},  {1, 21, 18, 0}, {2, 24, 21, 1},
+                      {3, 27, 27, 3},  {4, 30, 36, 6}, {5, 33, 48, 10},
+                      {6, 36, 63, 15}, {7, 18, 18, 0}, {-1, 18, 18, 0}};
   for (const Row &row : rows) {
     SCOPED_TRACE(row.result);
     scene = Scene{};
@@ -86,9 +86,14 @@ TEST_F(ThreeViews, EdgesInTheirPrescribedOrder) {
     Point3 from, to;
     ColorIndex color;
   };
-  const Edge edges[9] = {{kA, kB, kBlue},   {kB, kC, kBlue},   {kA, kC, kBlue},
-                         {kA2, kB2, kGreen}, {kA2, kC2, kGreen}, {kB2, kC2, kGreen},
-                         {kHexagon[0], kHexagon[1], kRed}, {kHexagon[1], kHexagon[2], kRed},
+  const Edge edges[9] = {{kA, kB, kBlue},
+                         {kB, kC, kBlue},
+                         {kA, kC, kBlue},
+                         {kA2, kB2, kGreen},
+                         {kA2, kC2, kGreen},
+                         {kB2, kC2, kGreen},
+                         {kHexagon[0], kHexagon[1], kRed},
+                         {kHexagon[1], kHexagon[2], kRed},
                          {kHexagon[0], kHexagon[2], kRed}};
   for (int i = 0; i < 9; ++i) {
     SCOPED_TRACE(i);
@@ -126,11 +131,11 @@ TEST(ViewShift, TenForSmallInputsWiderForWideOnes) {
 }
 
 TEST_F(ThreeViews, WideInputsKeepTheViewsApart) {
-  const Point3 far[6] = {{0, 0, 0}, {50, 10, 0}, {10, 50, 50},
+  const Point3 far[6] = {{0, 0, 0},   {50, 10, 0}, {10, 50, 50},
                          {50, 50, 0}, {0, 50, 50}, {40, 0, 10}};
   const Point3 none[6] = {};
-  fillScene(far[0], far[1], far[2], far[3], far[4], far[5], 0, none[0], none[1], none[2],
-            none[3], none[4], none[5]);
+  fillScene(far[0], far[1], far[2], far[3], far[4], far[5], 0, none[0], none[1], none[2], none[3],
+            none[4], none[5]);
   const std::vector<ScenePoint> p = points();
   ASSERT_EQ(p.size(), 18u);
   float right[3] = {-1e9f, -1e9f, -1e9f};

@@ -38,8 +38,8 @@ TEST(Plane, PlaneValueTruncatesTowardZero) {
     int expected;
   };
   const Row rows[] = {
-      {{0, 0, 0.5f}, unit, 0},  {{0, 0, -0.99f}, unit, 0}, {{0, 0, 1}, unit, 1},
-      {{0, 0, -1}, unit, -1},   {{5, -7, 2.75f}, unit, 2}, {{0, 0, 0.3f}, doubled, 1},
+      {{0, 0, 0.5f}, unit, 0},    {{0, 0, -0.99f}, unit, 0}, {{0, 0, 1}, unit, 1},
+      {{0, 0, -1}, unit, -1},     {{5, -7, 2.75f}, unit, 2}, {{0, 0, 0.3f}, doubled, 1},
       {{0, 0, 0.2f}, doubled, 0},
   };
   for (const Row &row : rows) {

@@ -22,8 +22,12 @@ TEST(PointInTriangle, ClosedTriangleWithinTolerance) {
       // Relative to the whole area: a point well inside a triangle in the
       // hundreds passes although two partial areas are rounded to float.
       {"interior, hundreds", {0, 0, 0}, {300, 0, 0}, {0, 300, 0}, {100.1f, 100.3f, 0}, 1},
-      {"near vertex, hundreds", {100.1f, 100.3f, 0}, {101.2f, 100.3f, 0}, {100.1f, 101.5f, 0},
-       {100.1f, 100.3f, 0}, 1},
+      {"near vertex, hundreds",
+       {100.1f, 100.3f, 0},
+       {101.2f, 100.3f, 0},
+       {100.1f, 101.5f, 0},
+       {100.1f, 100.3f, 0},
+       1},
       {"outside, hundreds", {0, 0, 0}, {300, 0, 0}, {0, 300, 0}, {150.1f, 150.1f, 0}, 0},
   };
   for (const Row &row : rows) {
@@ -48,14 +52,22 @@ TEST(PointOnSegment, ClosedSegmentWithinTolerance) {
       {"midpoint slightly off", {0, 0.001f, 0}, {-1, 0, 0}, {1, 0, 0}, 1},
       // For segments longer than 256 units the float-rounded length sum
       // exceeds the bare tolerance; relative to the length it does not.
-      {"first end of length 1000", {0.3f, 0.7f, 0.1f}, {0.3f, 0.7f, 0.1f}, {600.3f, 800.7f, 0.1f},
+      {"first end of length 1000",
+       {0.3f, 0.7f, 0.1f},
+       {0.3f, 0.7f, 0.1f},
+       {600.3f, 800.7f, 0.1f},
        1},
-      {"second end of length 1000", {600.3f, 800.7f, 0.1f}, {0.3f, 0.7f, 0.1f},
-       {600.3f, 800.7f, 0.1f}, 1},
-      {"interior of length 1000", {300.3f, 400.7f, 0.1f}, {0.3f, 0.7f, 0.1f},
-       {600.3f, 800.7f, 0.1f}, 1},
-      {"beyond length 1000", {600.9f, 801.5f, 0.1f}, {0.3f, 0.7f, 0.1f}, {600.3f, 800.7f, 0.1f},
-       0},
+      {"second end of length 1000",
+       {600.3f, 800.7f, 0.1f},
+       {0.3f, 0.7f, 0.1f},
+       {600.3f, 800.7f, 0.1f},
+       1},
+      {"interior of length 1000",
+       {300.3f, 400.7f, 0.1f},
+       {0.3f, 0.7f, 0.1f},
+       {600.3f, 800.7f, 0.1f},
+       1},
+      {"beyond length 1000", {600.9f, 801.5f, 0.1f}, {0.3f, 0.7f, 0.1f}, {600.3f, 800.7f, 0.1f}, 0},
       {"zero length, that point", {1, 2, 3}, {1, 2, 3}, {1, 2, 3}, 1},
       {"zero length, elsewhere", {1, 2, 3.001f}, {1, 2, 3}, {1, 2, 3}, 0},
   };

@@ -33,8 +33,7 @@ const CutRow kCutTable[] = {
     {"C alone", {1, 0, 1}, {0, 1, 1}, {0, 0, -1}, 3, {0.5f, 0, 0}, {0, 0.5f, 0}},
     // Half a unit is not on the plane: the band is the tolerance, not 1/|n|.
     {"vertex half a unit above", {0, 0, 0.5f}, {1, 0, 2}, {0, 1, 2}, 0, kUntouched, kUntouched},
-    {"within the band", {0, 0, 0.000009f}, {1, 0, 1}, {0, 1, 1}, 2, {0, 0, 0.000009f},
-     kUntouched},
+    {"within the band", {0, 0, 0.000009f}, {1, 0, 1}, {0, 1, 1}, 2, {0, 0, 0.000009f}, kUntouched},
     {"just beyond the band", {0, 0, 0.000011f}, {1, 0, 1}, {0, 1, 1}, 0, kUntouched, kUntouched},
 };
 
@@ -43,9 +42,9 @@ TEST(TriangleCut, EveryRowOfTheTable) {
     SCOPED_TRACE(row.name);
     Point3 out1 = kUntouched;
     Point3 out2 = kUntouched;
-    EXPECT_EQ(cutTriangleByPlane(row.A, row.B, row.C, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, &out1,
-                                 &out2),
-              row.code);
+    EXPECT_EQ(
+        cutTriangleByPlane(row.A, row.B, row.C, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, &out1, &out2),
+        row.code);
     EXPECT_EQ(out1, row.out1);
     EXPECT_EQ(out2, row.out2);
   }
@@ -57,7 +56,7 @@ TEST(TriangleCut, SlightlyTiltedTriangleCrossesInsteadOfLyingInThePlane) {
   EXPECT_EQ(cutTriangleByPlane({0, 0, 0.5f}, {3, 0, 0.2f}, {0, 3, -0.7f}, {0, 0, 0}, {1, 0, 0},
                                {0, 1, 0}, &out1, &out2),
             3);
-  expectNear(out1, {0, 1.25f, 0});            // I(A, C)
+  expectNear(out1, {0, 1.25f, 0});           // I(A, C)
   expectNear(out2, {7.0f / 3, 2.0f / 3, 0}); // I(B, C)
 }
 
@@ -66,12 +65,10 @@ TEST(TriangleCut, BandScalesWithTheCoordinates) {
   Point3 out1 = kUntouched;
   Point3 out2 = kUntouched;
   const Point3 A2{0, 0, 0}, B2{100, 0, 0}, C2{0, 100, 0};
-  EXPECT_EQ(cutTriangleByPlane({50, 50, 0.0009f}, {60, 50, 1}, {50, 60, 1}, A2, B2, C2, &out1,
-                               &out2),
-            2);
-  EXPECT_EQ(cutTriangleByPlane({50, 50, 0.0011f}, {60, 50, 1}, {50, 60, 1}, A2, B2, C2, &out1,
-                               &out2),
-            0);
+  EXPECT_EQ(
+      cutTriangleByPlane({50, 50, 0.0009f}, {60, 50, 1}, {50, 60, 1}, A2, B2, C2, &out1, &out2), 2);
+  EXPECT_EQ(
+      cutTriangleByPlane({50, 50, 0.0011f}, {60, 50, 1}, {50, 60, 1}, A2, B2, C2, &out1, &out2), 0);
   // The band does not depend on the size of the cutting triangle.
   EXPECT_EQ(cutTriangleByPlane({0, 0, 0.5f}, {1, 0, 2}, {0, 1, 2}, {0, 0, 0}, {10, 0, 0},
                                {0, 10, 0}, &out1, &out2),
@@ -84,8 +81,7 @@ TEST(TriangleCut, CollinearCuttingPointsDefineNoPlane) {
   const Point3 A{0, 0, 5}, B{1, 0, 7}, C{0, 1, 9};
   EXPECT_EQ(cutTriangleByPlane(A, B, C, {0, 0, 0}, {1, 1, 1}, {2, 2, 2}, &out1, &out2), 1);
   // Nearly collinear: the smallest height 1e-6 is below the tolerance.
-  EXPECT_EQ(cutTriangleByPlane(A, B, C, {0, 0, 0}, {1, 0, 0}, {2, 0.000001f, 0}, &out1, &out2),
-            1);
+  EXPECT_EQ(cutTriangleByPlane(A, B, C, {0, 0, 0}, {1, 0, 0}, {2, 0.000001f, 0}, &out1, &out2), 1);
   EXPECT_EQ(out1, kUntouched);
   EXPECT_EQ(out2, kUntouched);
 }

@@ -72,8 +72,8 @@ bool meet(const Triangle &s, const Triangle &t) {
 // Distance of p from the plane of t, in units of length.
 double planeDistance(Point3 p, const Triangle &t) {
   const I3 n = crossI(t[1] - t[0], t[2] - t[0]);
-  const double value = double(n.x) * (p.x - t[0].x) + double(n.y) * (p.y - t[0].y) +
-                       double(n.z) * (p.z - t[0].z);
+  const double value =
+      double(n.x) * (p.x - t[0].x) + double(n.y) * (p.y - t[0].y) + double(n.z) * (p.z - t[0].z);
   return std::fabs(value) / std::sqrt(double(dotI(n, n)));
 }
 
@@ -95,7 +95,8 @@ bool samePointSet(const IntersectionReport &a, const IntersectionReport &b) {
     return false;
   }
   for (int i = 0; i < a.kind; ++i) {
-    if (std::none_of(b.points, b.points + b.kind, [&](Point3 p) { return close(p, a.points[i]); })) {
+    if (std::none_of(b.points, b.points + b.kind,
+                     [&](Point3 p) { return close(p, a.points[i]); })) {
       return false;
     }
   }
@@ -211,9 +212,9 @@ TEST_P(TrianglePairs, ResultsHoldGeometricInvariants) {
   for (int n = 0; n < 3000; ++n) {
     const auto [s, t] = randomPair(random, GetParam());
     const IntersectionReport r = intersect(s, t);
-    SCOPED_TRACE(testing::Message() << "pair " << n << ": " << toPoint(s[0]) << toPoint(s[1])
-                                    << toPoint(s[2]) << " / " << toPoint(t[0]) << toPoint(t[1])
-                                    << toPoint(t[2]) << " kind " << r.kind);
+    SCOPED_TRACE(testing::Message()
+                 << "pair " << n << ": " << toPoint(s[0]) << toPoint(s[1]) << toPoint(s[2]) << " / "
+                 << toPoint(t[0]) << toPoint(t[1]) << toPoint(t[2]) << " kind " << r.kind);
     ASSERT_GE(r.kind, 0);
     ASSERT_LE(r.kind, 6);
     ASSERT_EQ(r.kind > 0, meet(s, t));
@@ -259,9 +260,8 @@ std::string familyName(const testing::TestParamInfo<Family> &info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Properties, TrianglePairs,
-                         ::testing::Values(Family::general, Family::coplanar,
-                                           Family::sharedVertex, Family::sharedEdge,
-                                           Family::hundreds),
+                         ::testing::Values(Family::general, Family::coplanar, Family::sharedVertex,
+                                           Family::sharedEdge, Family::hundreds),
                          familyName);
 
 } // namespace

@@ -100,9 +100,8 @@ TEST(ColorTable, TenEntriesAndNoneOutside) {
     ColorIndex index;
     float red, green, blue;
   };
-  const Row rows[] = {{0, 1, 0, 0},     {1, 0, 1, 0},    {2, 0, 0, 1}, {3, 1, 1, 0},
-                      {4, 1, 0.5f, 0},  {5, 1, 0, 1},    {6, 0, 1, 1}, {7, 0.5f, 0, 0.5f},
-                      {8, 1, 1, 1},     {9, 0, 0, 0}};
+  const Row rows[] = {{0, 1, 0, 0}, {1, 0, 1, 0}, {2, 0, 0, 1},       {3, 1, 1, 0}, {4, 1, 0.5f, 0},
+                      {5, 1, 0, 1}, {6, 0, 1, 1}, {7, 0.5f, 0, 0.5f}, {8, 1, 1, 1}, {9, 0, 0, 0}};
   for (const Row &row : rows) {
     SCOPED_TRACE(row.index);
     const auto rgb = colorOf(row.index);

@@ -95,8 +95,8 @@ public:
       close(fds[0]);
       detachFromTest();
       const std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
+             "tcp", "-noreset", static_cast<char *>(nullptr));
       _exit(127);
     }
     close(fds[1]);
@@ -172,8 +172,8 @@ Picture photograph(Display *display, Window window, int width, int height) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const unsigned long p = XGetPixel(image, x, y);
-      picture.pixels.push_back({int((p & image->red_mask) >> 16),
-                                int((p & image->green_mask) >> 8), int(p & image->blue_mask)});
+      picture.pixels.push_back({int((p & image->red_mask) >> 16), int((p & image->green_mask) >> 8),
+                                int(p & image->blue_mask)});
     }
   }
   XDestroyImage(image);
@@ -182,8 +182,7 @@ Picture photograph(Display *display, Window window, int width, int height) {
 
 // The background is (0.9, 0.9, 0.8) of full intensity, give or take rounding.
 bool isBackground(Rgb c) {
-  return std::abs(c.red - 230) <= 1 && std::abs(c.green - 230) <= 1 &&
-         std::abs(c.blue - 204) <= 1;
+  return std::abs(c.red - 230) <= 1 && std::abs(c.green - 230) <= 1 && std::abs(c.blue - 204) <= 1;
 }
 
 int countColour(const Picture &picture, Rgb colour) {
@@ -293,8 +292,8 @@ TEST_P(WindowTest, ShowsThreeViewsAndClosesCleanly) {
 
   const Window root = DefaultRootWindow(display);
   Window window = 0;
-  ASSERT_TRUE(waitFor([&] { return (window = findWindow(display, root)) != 0; },
-                      std::chrono::seconds(30)))
+  ASSERT_TRUE(
+      waitFor([&] { return (window = findWindow(display, root)) != 0; }, std::chrono::seconds(30)))
       << "no window titled \"" << kTitle << "\"";
 
   XWindowAttributes attributes;
@@ -350,17 +349,20 @@ TEST_P(WindowTest, ShowsThreeViewsAndClosesCleanly) {
 INSTANTIATE_TEST_SUITE_P(
     Window, WindowTest,
     ::testing::Values(
-        WindowCase{"crossing", "0.3 0.1 -0.2\n0.9 0.2 0.4\n0.1 0.8 0.3\n0.2 0.2 0.6\n0.7 0.5 -0.4\n"
-                               "0.4 0.9 0.2\n",
+        WindowCase{"crossing",
+                   "0.3 0.1 -0.2\n0.9 0.2 0.4\n0.1 0.8 0.3\n0.2 0.2 0.6\n0.7 0.5 -0.4\n"
+                   "0.4 0.9 0.2\n",
                    true},
         WindowCase{"segment", "0 0 0\n4 0 0\n0 4 0\n1 1 -2\n1 1 2\n1 -3 0\n", true},
         WindowCase{"apart", "0 0 0\n4 0 0\n0 4 0\n0 0 1\n4 0 1\n0 4 1\n", false},
         WindowCase{"hexagon", "0 4 0\n-4 -2 0\n4 -2 0\n0 -4 0\n-4 2 0\n4 2 0\n", true},
-        WindowCase{"spread_to_50", "0 0 0\n50 10 5\n10 50 50\n50 50 0\n0 50 50\n"
-                                          "40 0 10\n",
+        WindowCase{"spread_to_50",
+                   "0 0 0\n50 10 5\n10 50 50\n50 50 0\n0 50 50\n"
+                   "40 0 10\n",
                    true},
-        WindowCase{"hundreds", "100 100 100\n400 150 120\n150 400 300\n300 300 100\n"
-                               "120 300 300\n350 120 250\n",
+        WindowCase{"hundreds",
+                   "100 100 100\n400 150 120\n150 400 300\n300 300 100\n"
+                   "120 300 300\n350 120 250\n",
                    true}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -1,0 +1,86 @@
+// The engine without printing, per configuration, beside the reference test
+// in the manner of Möller (1997) on the same inputs: read the ratio of the two
+// from one run. Rates are in pairs per second.
+#include "bench/benchmark_pairs.h"
+#include "bench/moller_reference.h"
+#include "intersection/triangle_triangle.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+using Pair = BenchmarkPair;
+
+const Pair kApart{{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {{0, 0, 1}, {1, 0, 1}, {0, 1, 1}}};
+const Pair kTouching{{{2, 3, 5}, {6, 3, 9}, {2, 7, 9}}, {{2, 3, 5}, {6, 3, 1}, {2, 7, 1}}};
+const Pair kCrossing{{{0.3f, 0.1f, -0.2f}, {0.9f, 0.2f, 0.4f}, {0.1f, 0.8f, 0.3f}},
+                     {{0.2f, 0.2f, 0.6f}, {0.7f, 0.5f, -0.4f}, {0.4f, 0.9f, 0.2f}}};
+const Pair kHexagon{{{0, 4, 0}, {-4, -2, 0}, {4, -2, 0}}, {{0, -4, 0}, {-4, 2, 0}, {4, 2, 0}}};
+
+void engine(benchmark::State &state, const Pair &pair) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(triangleIntersection(pair.first[0], pair.first[1], pair.first[2],
+                                                  pair.second[0], pair.second[1], pair.second[2]));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+void reference(benchmark::State &state, const Pair &pair) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(mollerIntersection(pair.first, pair.second));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+BENCHMARK_CAPTURE(engine, apart, kApart);
+BENCHMARK_CAPTURE(reference, apart, kApart);
+BENCHMARK_CAPTURE(engine, touching_vertex, kTouching);
+BENCHMARK_CAPTURE(reference, touching_vertex, kTouching);
+BENCHMARK_CAPTURE(engine, crossing_segment, kCrossing);
+BENCHMARK_CAPTURE(reference, crossing_segment, kCrossing);
+BENCHMARK_CAPTURE(engine, coplanar_hexagon, kHexagon);
+BENCHMARK_CAPTURE(reference, coplanar_hexagon, kHexagon);
+
+// The 10,000 public benchmark pairs, half intersecting and half apart.
+std::vector<Pair> benchmarkPairs() {
+  std::vector<Pair> pairs = readBenchmarkPairs(PRESEK_SHARED_DATA, "intersected.txt");
+  const std::vector<Pair> apart = readBenchmarkPairs(PRESEK_SHARED_DATA, "separated.txt");
+  pairs.insert(pairs.end(), apart.begin(), apart.end());
+  return pairs;
+}
+
+template <typename Test> void overDataSet(benchmark::State &state, Test test) {
+  static const std::vector<Pair> pairs = benchmarkPairs();
+  if (pairs.empty()) {
+    state.SkipWithError("benchmark pairs not found (../shared/data)");
+    return;
+  }
+  for (auto _ : state) {
+    for (const Pair &pair : pairs) {
+      benchmark::DoNotOptimize(test(pair));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * std::int64_t(pairs.size()));
+}
+
+void engineOnDataSet(benchmark::State &state) {
+  overDataSet(state, [](const Pair &p) {
+    return triangleIntersection(p.first[0], p.first[1], p.first[2], p.second[0], p.second[1],
+                                p.second[2])
+        .kind;
+  });
+}
+
+void referenceOnDataSet(benchmark::State &state) {
+  overDataSet(state,
+              [](const Pair &p) { return mollerIntersection(p.first, p.second).intersects; });
+}
+
+BENCHMARK(engineOnDataSet)->Name("engine/benchmark_pairs");
+BENCHMARK(referenceOnDataSet)->Name("reference/benchmark_pairs");
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,41 @@
+// Arbitrary bytes as the user's typing: the whole console dialogue through
+// in-memory streams, then, for accepted input, the computation and the
+// three-view picture.
+#include "app/dialogue.h"
+#include "app/three_views.h"
+#include "fuzz_checks.h"
+#include "intersection/triangle_triangle.h"
+#include "scene/scene_store.h"
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  // fmemopen needs a buffer of at least one byte.
+  std::vector<char> input(data, data + size);
+  input.push_back('\0');
+  std::FILE *in = fmemopen(input.data(), size == 0 ? 1 : size, "r");
+  std::FILE *out = std::fopen("/dev/null", "w");
+  FUZZ_CHECK(in != nullptr && out != nullptr);
+
+  TrianglePair v;
+  const DialogueResult result = runDialogue(in, out, v);
+  std::fclose(in);
+  std::fclose(out);
+  FUZZ_CHECK(result == DialogueResult::accepted || result == DialogueResult::coincidingVertices ||
+             result == DialogueResult::invalidInput);
+  if (result != DialogueResult::accepted) {
+    return 0;
+  }
+  for (const Point3 &p : v) {
+    FUZZ_CHECK(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+  }
+  const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
+  checkReport(report);
+  const Point3 *s = report.points;
+  scene = Scene{};
+  fillScene(v[0], v[1], v[2], v[3], v[4], v[5], report.kind, s[0], s[1], s[2], s[3], s[4], s[5]);
+  FUZZ_CHECK(scene.points.size() == std::size_t(18 + 3 * report.kind));
+  return 0;
+}
