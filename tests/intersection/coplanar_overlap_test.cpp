@@ -1,7 +1,6 @@
 #include "intersection/coplanar_overlap.h"
 
 #include "geometry/predicates.h"
-#include "support/memory_stream.h"
 #include "support/points.h"
 
 #include <gtest/gtest.h>
@@ -129,27 +128,6 @@ TEST(CoplanarOverlap, SharedVertexAtDecimalCoordinatesNeverOverflows) {
     EXPECT_EQ(pointInTriangle(A2, B2, C2, report.points[i]), 1);
     for (int j = 0; j < i; ++j) {
       EXPECT_FALSE(report.points[i] == report.points[j]);
-    }
-  }
-}
-
-TEST(CoplanarOverlap, FillsOnlyTheSlotsOfItsKind) {
-  for (const CoplanarRow &row : kOverlaps) {
-    SCOPED_TRACE(row.name);
-    Point3 slots[6];
-    std::fill(std::begin(slots), std::end(slots), kUntouched);
-    int kind = -1;
-    captureStdout([&] {
-      kind = intersectCoplanar(row.A, row.B, row.C, row.A2, row.B2, row.C2, &slots[0], &slots[1],
-                               &slots[2], &slots[3], &slots[4], &slots[5]);
-    });
-    ASSERT_EQ(kind, int(row.corners.size()));
-    for (int i = 0; i < 6; ++i) {
-      if (i < kind) {
-        expectNear(slots[i], row.corners[i]);
-      } else {
-        EXPECT_EQ(slots[i], kUntouched) << "slot " << i;
-      }
     }
   }
 }

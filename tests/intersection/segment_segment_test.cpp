@@ -212,17 +212,4 @@ TEST(SegmentIntersection, Cases) {
   }
 }
 
-TEST(SegmentIntersection, SwappingTheSegmentsFindsTheSamePoint) {
-  for (const SegmentRow &row : kSegmentCases) {
-    if (row.result != 1) {
-      continue;
-    }
-    SCOPED_TRACE(row.name);
-    Point3 out1 = kUntouched;
-    Point3 out2 = kUntouched;
-    EXPECT_EQ(segmentIntersection(row.q1, row.q2, row.p1, row.p2, &out1, &out2), 1);
-    expectNear(out1, row.out1, row.tolerance == 0 ? 1e-6 : row.tolerance);
-  }
-}
-
 } // namespace

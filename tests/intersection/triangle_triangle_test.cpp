@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -147,39 +146,6 @@ const DriverRow kPaths[] = {
      "N: 0.340544, -0.025928, -0.115608\n"},
 };
 
-std::string printed(const IntersectionReport &report) {
-  OutputCapture out;
-  printReport(out.file(), report);
-  return out.text();
-}
-
-TEST(IntersectTriangles, EveryPathPrintsItsMessage) {
-  for (const DriverRow &row : kPaths) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(printed(triangleIntersection(row.A, row.B, row.C, row.A2, row.B2, row.C2)),
-              row.message);
-  }
-}
-
-TEST(IntersectTriangles, SwappingTheTrianglesKeepsThePointSet) {
-  for (const DriverRow &row : kPaths) {
-    SCOPED_TRACE(row.name);
-    const IntersectionReport forward =
-        triangleIntersection(row.A, row.B, row.C, row.A2, row.B2, row.C2);
-    const IntersectionReport backward =
-        triangleIntersection(row.A2, row.B2, row.C2, row.A, row.B, row.C);
-    ASSERT_EQ(forward.kind, backward.kind);
-    for (int i = 0; i < forward.kind; ++i) {
-      bool found = false;
-      for (int j = 0; j < backward.kind; ++j) {
-        const Point3 d = difference(forward.points[i], backward.points[j]);
-        found = found || length(d) < 1e-4; // a few tolerances
-      }
-      EXPECT_TRUE(found) << forward.points[i];
-    }
-  }
-}
-
 TEST(IntersectTriangles, PrintsToStandardOutputAndWritesOnlyItsSlots) {
   for (const DriverRow &row : kPaths) {
     SCOPED_TRACE(row.name);
@@ -197,39 +163,6 @@ TEST(IntersectTriangles, PrintsToStandardOutputAndWritesOnlyItsSlots) {
     for (int i = 0; i < 6; ++i) {
       EXPECT_EQ(slots[i], i < kind ? report.points[i] : kUntouched) << "slot " << i;
     }
-  }
-}
-
-TEST(ResultMessages, PolygonsListTheirCornersByLetter) {
-  IntersectionReport report;
-  report.message = ResultMessage::polygon;
-  for (int i = 0; i < 6; ++i) {
-    report.points[i] = {float(i), 0.5f, -0.25f};
-  }
-  struct Row {
-    int kind;
-    std::string text;
-  };
-  const Row rows[] = {
-      {3, "Presek zadatih trouglova je trougao odredjen tackama \n"
-          "M (0.000000, 0.500000, -0.250000), \nN (1.000000, 0.500000, -0.250000), \n"
-          "P (2.000000, 0.500000, -0.250000).\n"},
-      {4, "Presek zadatih trouglova je cetvorougao odredjen tackama \n"
-          "M (0.000000, 0.500000, -0.250000), \nN (1.000000, 0.500000, -0.250000), \n"
-          "P (2.000000, 0.500000, -0.250000), \nQ (3.000000, 0.500000, -0.250000).\n"},
-      {5, "Presek zadatih trouglova je petougao odredjen tackama \n"
-          "M (0.000000, 0.500000, -0.250000), \nN (1.000000, 0.500000, -0.250000), \n"
-          "P (2.000000, 0.500000, -0.250000), \nQ (3.000000, 0.500000, -0.250000), \n"
-          "R (4.000000, 0.500000, -0.250000).\n"},
-      {6, "Presek zadatih trouglova je sestougao odredjen tackama \n"
-          "M (0.000000, 0.500000, -0.250000), \nN (1.000000, 0.500000, -0.250000), \n"
-          "P (2.000000, 0.500000, -0.250000), \nQ (3.000000, 0.500000, -0.250000), \n"
-          "R (4.000000, 0.500000, -0.250000), \nS (5.000000, 0.500000, -0.250000).\n"},
-  };
-  for (const Row &row : rows) {
-    SCOPED_TRACE(row.kind);
-    report.kind = row.kind;
-    EXPECT_EQ(printed(report), row.text);
   }
 }
 
