@@ -116,6 +116,20 @@ bool coplanarOverlap(Vec normal, const Vec (&v)[3], const Vec (&u)[3]) {
   return insideTriangle2(vx[0], vy[0], ux, uy) || insideTriangle2(ux[0], uy[0], vx, vy);
 }
 
+// The plane of `plane`: its normal, and the signed distances (scaled by the
+// normal's length) of the vertices of `other`, small ones snapped to zero.
+// True when all three lie strictly on one side: no intersection.
+bool allOnOneSide(const Vec (&plane)[3], const Vec (&other)[3], Vec &normal,
+                  double (&distance)[3]) {
+  normal = crossV(plane[1] - plane[0], plane[2] - plane[0]);
+  const double d = -dotV(normal, plane[0]);
+  for (int k = 0; k < 3; ++k) {
+    distance[k] = dotV(normal, other[k]) + d;
+    distance[k] = std::fabs(distance[k]) < kEpsilon ? 0.0 : distance[k];
+  }
+  return distance[0] * distance[1] > 0 && distance[0] * distance[2] > 0;
+}
+
 } // namespace
 
 MollerResult mollerIntersection(const Point3 (&first)[3], const Point3 (&second)[3]) {
@@ -123,26 +137,10 @@ MollerResult mollerIntersection(const Point3 (&first)[3], const Point3 (&second)
   const Vec v[3] = {toVec(first[0]), toVec(first[1]), toVec(first[2])};
   const Vec u[3] = {toVec(second[0]), toVec(second[1]), toVec(second[2])};
 
-  // The first triangle's plane; distances of the second's vertices to it.
-  const Vec n1 = crossV(v[1] - v[0], v[2] - v[0]);
-  const double d1 = -dotV(n1, v[0]);
-  double du[3];
-  for (int k = 0; k < 3; ++k) {
-    du[k] = dotV(n1, u[k]) + d1;
-    du[k] = std::fabs(du[k]) < kEpsilon ? 0.0 : du[k];
-  }
-  if (du[0] * du[1] > 0 && du[0] * du[2] > 0) {
-    return result;
-  }
-
-  const Vec n2 = crossV(u[1] - u[0], u[2] - u[0]);
-  const double d2 = -dotV(n2, u[0]);
-  double dv[3];
-  for (int k = 0; k < 3; ++k) {
-    dv[k] = dotV(n2, v[k]) + d2;
-    dv[k] = std::fabs(dv[k]) < kEpsilon ? 0.0 : dv[k];
-  }
-  if (dv[0] * dv[1] > 0 && dv[0] * dv[2] > 0) {
+  // Each triangle's plane, and the distances of the other's vertices to it.
+  Vec n1, n2;
+  double du[3], dv[3];
+  if (allOnOneSide(v, u, n1, du) || allOnOneSide(u, v, n2, dv)) {
     return result;
   }
 
