@@ -3,6 +3,25 @@
 #include "geometry/tolerance.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The area and length sums above decide in float-rounded steps; distances are
+// measured exactly enough in plain double vectors.
+struct Vector {
+  double x, y, z;
+};
+
+Vector operator-(Point3 a, Point3 b) {
+  return {double(a.x) - b.x, double(a.y) - b.y, double(a.z) - b.z};
+}
+double dotProduct(Vector a, Vector b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Vector crossProduct(Vector a, Vector b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+} // namespace
 
 int pointInTriangle(Point3 a, Point3 b, Point3 c, Point3 x) {
   // Two of the partial areas are stored in float, the third is not: the sum
@@ -36,4 +55,26 @@ int samePoint(Point3 p, Point3 q) {
     return 0;
   }
   return 1;
+}
+
+double distanceToSegment(Point3 x, Point3 s1, Point3 s2) {
+  const Vector d = s2 - s1;
+  const Vector w = x - s1;
+  const double dd = dotProduct(d, d);
+  const double t = dd > 0 ? std::clamp(dotProduct(w, d) / dd, 0.0, 1.0) : 0.0;
+  const Vector off{w.x - t * d.x, w.y - t * d.y, w.z - t * d.z};
+  return std::sqrt(dotProduct(off, off));
+}
+
+double distanceToTriangle(Point3 x, Point3 a, Point3 b, Point3 c) {
+  const Vector n = crossProduct(b - a, c - a);
+  const double nn = dotProduct(n, n);
+  // x lies over the interior when it is on the inner side of all three edges.
+  if (nn > 0 && dotProduct(crossProduct(b - a, x - a), n) >= 0 &&
+      dotProduct(crossProduct(c - b, x - b), n) >= 0 &&
+      dotProduct(crossProduct(a - c, x - c), n) >= 0) {
+    return std::fabs(dotProduct(x - a, n)) / std::sqrt(nn);
+  }
+  return std::min(
+      {distanceToSegment(x, a, b), distanceToSegment(x, a, c), distanceToSegment(x, b, c)});
 }

@@ -16,3 +16,12 @@ int pointOnSegment(Point3 x, Point3 s1, Point3 s2);
 
 // 1 if p and q are equal in all three coordinates, exactly; −0 equals 0.
 int samePoint(Point3 p, Point3 q);
+
+// Euclidean distance from x to the closed segment s1 s2, in double; the
+// distance to s1 when the segment has no length.
+double distanceToSegment(Point3 x, Point3 s1, Point3 s2);
+
+// Euclidean distance from x to the closed triangle a b c in space, in double:
+// to its plane over the interior, to the nearest edge elsewhere. A triangle
+// whose vertices lie on one line is the union of its edges.
+double distanceToTriangle(Point3 x, Point3 a, Point3 b, Point3 c);

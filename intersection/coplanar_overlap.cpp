@@ -4,47 +4,23 @@
 #include "geometry/tolerance.h"
 #include "intersection/segment_segment.h"
 
-#include <algorithm>
-#include <cmath>
-
-namespace {
-
-bool nearlyEqual(float a, float b) {
-  return belowTolerance(double(a) - b, std::max({1.0, std::fabs(double(a)), std::fabs(double(b))}));
-}
-
-// One corner can be found twice, through different sources (a vertex on the
-// other's edge is an inside vertex and an edge crossing), and the two computed
-// points need not agree in every bit.
-bool sameCorner(Point3 p, Point3 q) {
-  return nearlyEqual(p.x, q.x) && nearlyEqual(p.y, q.y) && nearlyEqual(p.z, q.z);
-}
-
-void append(IntersectionReport &report, Point3 candidate) {
-  for (int i = 0; i < report.kind; ++i) {
-    if (sameCorner(report.points[i], candidate)) {
-      return;
-    }
-  }
-  // Two convex triangles overlap in at most six corners; anything past that
-  // is rounding, and there is no room for it.
-  if (report.kind < 6) {
-    report.points[report.kind++] = candidate;
-  }
-}
-
-} // namespace
+#include <initializer_list>
 
 IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2) {
   IntersectionReport report;
+  // The area test alone lets through, for small triangles, vertices lying
+  // well outside: a vertex counts only within the tolerance of the other.
+  const double scale = toleranceScale({A, B, C, A2, B2, C2});
   for (const Point3 &vertex : {A, B, C}) {
-    if (pointInTriangle(A2, B2, C2, vertex)) {
-      append(report, vertex);
+    if (pointInTriangle(A2, B2, C2, vertex) &&
+        belowTolerance(distanceToTriangle(vertex, A2, B2, C2), scale)) {
+      addCorner(report, vertex);
     }
   }
   for (const Point3 &vertex : {A2, B2, C2}) {
-    if (pointInTriangle(A, B, C, vertex)) {
-      append(report, vertex);
+    if (pointInTriangle(A, B, C, vertex) &&
+        belowTolerance(distanceToTriangle(vertex, A, B, C), scale)) {
+      addCorner(report, vertex);
     }
   }
   const Point3 firstEdges[3][2] = {{A, B}, {A, C}, {B, C}};
@@ -56,28 +32,15 @@ IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Poin
       const int common =
           segmentIntersection(first[0], first[1], second[0], second[1], &out1, &out2);
       if (common >= 1) {
-        append(report, out1);
+        addCorner(report, out1);
       }
       if (common == 2) {
-        append(report, out2);
+        addCorner(report, out2);
       }
     }
   }
 
-  switch (report.kind) {
-  case 0:
-    report.message = ResultMessage::apart;
-    break;
-  case 1:
-    report.message = ResultMessage::vertexOnSegment;
-    break;
-  case 2:
-    report.message = ResultMessage::segment;
-    break;
-  default:
-    report.message = ResultMessage::polygon;
-    break;
-  }
+  report.message = overlapMessage(report.kind);
   return report;
 }
 

@@ -1,5 +1,10 @@
 #include "intersection/intersection_report.h"
 
+#include "geometry/tolerance.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr char kLetters[6] = {'M', 'N', 'P', 'Q', 'R', 'S'};
@@ -15,7 +20,49 @@ void printPolygon(std::FILE *out, const IntersectionReport &report) {
   }
 }
 
+bool nearlyEqual(float a, float b) {
+  return belowTolerance(double(a) - b, std::max({1.0, std::fabs(double(a)), std::fabs(double(b))}));
+}
+
+bool sameCorner(Point3 p, Point3 q) {
+  return nearlyEqual(p.x, q.x) && nearlyEqual(p.y, q.y) && nearlyEqual(p.z, q.z);
+}
+
 } // namespace
+
+IntersectionReport singlePoint(Point3 point, ResultMessage message) {
+  IntersectionReport report;
+  report.kind = 1;
+  report.points[0] = point;
+  report.message = message;
+  return report;
+}
+
+void addCorner(IntersectionReport &report, Point3 corner) {
+  for (int i = 0; i < report.kind; ++i) {
+    if (sameCorner(report.points[i], corner)) {
+      return;
+    }
+  }
+  // Two convex figures overlap in at most six corners; anything past that is
+  // rounding, and there is no room for it.
+  if (report.kind < 6) {
+    report.points[report.kind++] = corner;
+  }
+}
+
+ResultMessage overlapMessage(IntersectionKind kind) {
+  switch (kind) {
+  case 0:
+    return ResultMessage::apart;
+  case 1:
+    return ResultMessage::vertexOnSegment;
+  case 2:
+    return ResultMessage::segment;
+  default:
+    return ResultMessage::polygon;
+  }
+}
 
 void printReport(std::FILE *out, const IntersectionReport &report) {
   const Point3 &m = report.points[0];

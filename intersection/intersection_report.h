@@ -27,6 +27,20 @@ struct IntersectionReport {
   ResultMessage message = ResultMessage::apart;
 };
 
+// A report of the one point `point`, told by `message`.
+IntersectionReport singlePoint(Point3 point, ResultMessage message);
+
+// Adds `corner` to the report's points unless it matches one already there in
+// every coordinate within the tolerance (scaled by the coordinates' size beyond
+// 1): one corner can be found twice, through different sources, and the two
+// computed points need not agree in every bit. The earlier one stays. Past six
+// corners nothing is kept.
+void addCorner(IntersectionReport &report, Point3 corner);
+
+// The message for `kind` corners of an overlap: apart, a point, a segment or a
+// polygon.
+ResultMessage overlapMessage(IntersectionKind kind);
+
 // Prints the report's one message to `out`, each coordinate with "%f".
 void printReport(std::FILE *out, const IntersectionReport &report);
 

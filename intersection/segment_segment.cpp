@@ -67,6 +67,35 @@ int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, P
   return 2;
 }
 
+int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
+  const Point3 v = difference(q1, q2);
+  const int k = longestAxis(v);
+  if (component(v, k) == 0.0) {
+    return 0;
+  }
+  const auto parameter = [&](Point3 x) {
+    return (component(x, k) - component(q1, k)) / component(v, k);
+  };
+  Point3 first = p1;
+  Point3 last = p2;
+  double t1 = parameter(p1);
+  double t2 = parameter(p2);
+  if (t1 > t2) {
+    std::swap(first, last);
+    std::swap(t1, t2);
+  }
+  if (t1 > 1 || t2 < 0) {
+    return 0;
+  }
+  *out1 = t1 > 0 ? first : q1;
+  const Point3 end = t2 < 1 ? last : q2;
+  if (samePoint(*out1, end)) {
+    return 1;
+  }
+  *out2 = end;
+  return 2;
+}
+
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
   if (samePoint(p1, p2)) {
     if (!pointOnSegment(p1, q1, q2)) {
@@ -99,10 +128,26 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   if (c3 < tol * std::max(lengthU, lengthV)) {
     // |u × w| / |u| is the distance of q1 from the first segment's line, and
     // |v × w| / |v| that of p1 from the second's.
-    if (c1 < tol * lengthU || c2 < tol * lengthV) {
-      return collinearOverlap(p1, p2, q1, q2, out1, out2);
+    if (!(c1 < tol * lengthU || c2 < tol * lengthV)) {
+      return 0;
     }
-    return 0;
+    // The overlap is measured along one axis of the second segment only: at
+    // the scale of the tolerance, segments far apart pass both tests above
+    // and would "overlap" there. Each end must lie on both segments.
+    Point3 ends[2];
+    const int common = collinearOverlap(p1, p2, q1, q2, &ends[0], &ends[1]);
+    for (int i = 0; i < common; ++i) {
+      if (!(distanceToSegment(ends[i], p1, p2) < tol && distanceToSegment(ends[i], q1, q2) < tol)) {
+        return 0;
+      }
+    }
+    if (common >= 1) {
+      *out1 = ends[0];
+    }
+    if (common == 2) {
+      *out2 = ends[1];
+    }
+    return common;
   }
 
   // Solve in the first coordinate plane where both directions have extent and

@@ -10,7 +10,8 @@
 // Every test uses the tolerance scaled by L = max(1, the largest absolute
 // coordinate of the four points): segments whose directions stray by less
 // are parallel, lines that pass within it are one line, and a crossing must be
-// confirmed within it in every coordinate. A zero-length segment meets the
+// confirmed within it in every coordinate, as must each end of a collinear
+// overlap (its distance to both segments). A zero-length segment meets the
 // other exactly when its point lies on it.
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2);
 
@@ -18,5 +19,13 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
 // in the second segment's parameter t (the point q1 + t·(q2 − q1)) along the
 // coordinate where q2 − q1 is longest, the first of x, y, z on a tie: a
 // near-zero component would only measure rounding noise. Results as for
-// segmentIntersection; 0 when q1 equals q2.
+// segmentIntersection; 0 when q1 equals q2. The ends lie on the second
+// segment's line and are not checked against the first segment: callers
+// confirm them (segmentIntersection, against both segments).
 int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2);
+
+// The overlap of segments p1 p2 and q1 q2 taken to lie on one line, as the
+// inner two of their four ends (each an input point, not recomputed), ordered
+// along the second segment and measured along its longest coordinate as
+// above. 0 when they do not overlap, 1 when the inner ends coincide.
+int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2);

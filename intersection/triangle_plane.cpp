@@ -1,6 +1,5 @@
 #include "intersection/triangle_plane.h"
 
-#include "geometry/plane.h"
 #include "geometry/tolerance.h"
 
 #include <algorithm>
@@ -11,30 +10,44 @@ namespace {
 
 int sign(int value) { return (value > 0) - (value < 0); }
 
+double normalLength(const Plane &plane) { return length({plane.a, plane.b, plane.c}); }
+
+// normal / longestEdge is the smallest height of A B C: below the tolerance
+// the three points are collinear and define no plane.
+bool spansNoPlane(double normal, Point3 A, Point3 B, Point3 C) {
+  const double longestEdge =
+      std::max({length(difference(A, B)), length(difference(A, C)), length(difference(B, C))});
+  return normal == 0.0 || !(normal / longestEdge >= kTolerance * toleranceScale({A, B, C}));
+}
+
 } // namespace
+
+bool isDegenerateTriangle(Point3 A, Point3 B, Point3 C) {
+  return spansNoPlane(normalLength(makePlane(A, B, C)), A, B, C);
+}
+
+CuttingPlane cuttingPlane(Point3 A2, Point3 B2, Point3 C2, double scale) {
+  const Plane plane = makePlane(A2, B2, C2);
+  // The expression divided by |normal| is the signed distance; divided once
+  // more by the band's half-width it truncates to 0 exactly within the band.
+  const double unit = kTolerance * normalLength(plane) * scale;
+  return {plane,
+          {float(plane.a / unit), float(plane.b / unit), float(plane.c / unit),
+           float(plane.d / unit), plane.point}};
+}
+
+int sideOf(const CuttingPlane &cutting, Point3 x) { return sign(planeValue(x, cutting.banded)); }
 
 int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2, Point3 *out1,
                        Point3 *out2) {
-  const Plane plane = makePlane(A2, B2, C2);
-  const double scale = toleranceScale({A, B, C, A2, B2, C2});
-  const double normal = length({plane.a, plane.b, plane.c});
-  const double longestEdge = std::max(
-      {length(difference(A2, B2)), length(difference(A2, C2)), length(difference(B2, C2))});
-
-  // normal / longestEdge is the smallest height of A' B' C': below the
-  // tolerance the three points are collinear and define no plane.
-  if (normal == 0.0 || !(normal / longestEdge >= kTolerance * scale)) {
+  if (isDegenerateTriangle(A2, B2, C2)) {
     return 1;
   }
-
-  // The plane rescaled so that its expression is the signed distance in units
-  // of the tolerance: planeValue then truncates to 0 exactly within the band.
-  const double unit = kTolerance * normal * scale;
-  const Plane banded{float(plane.a / unit), float(plane.b / unit), float(plane.c / unit),
-                     float(plane.d / unit), plane.point};
-  const int sA = sign(planeValue(A, banded));
-  const int sB = sign(planeValue(B, banded));
-  const int sC = sign(planeValue(C, banded));
+  const CuttingPlane cutting = cuttingPlane(A2, B2, C2, toleranceScale({A, B, C, A2, B2, C2}));
+  const Plane &plane = cutting.plane;
+  const int sA = sideOf(cutting, A);
+  const int sB = sideOf(cutting, B);
+  const int sC = sideOf(cutting, C);
 
   if (sA == sB && sB == sC) {
     return sA == 0 ? 1 : 0;

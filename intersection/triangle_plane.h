@@ -1,6 +1,27 @@
 #pragma once
 
-#include "geometry/point3.h"
+#include "geometry/plane.h"
+
+// True when A B C span no plane: its normal is zero, or its smallest height
+// (|normal| / longest edge) is below 0.00001 × L, where L is max(1, the
+// largest absolute coordinate of A, B, C). Such a "triangle" is the segment
+// between its two vertices farthest apart. Only the triangle's own vertices
+// set L, so a small triangle stays proper however far away the other one is.
+bool isDegenerateTriangle(Point3 A, Point3 B, Point3 C);
+
+// The plane of a proper triangle with its on-the-plane band: a point lies on
+// the plane when it is within 0.00001 × scale of it.
+struct CuttingPlane {
+  Plane plane;  // as makePlane built it; crossings are computed on this one
+  Plane banded; // rescaled so that planeValue truncates to 0 exactly in the band
+};
+
+// The plane of A2 B2 C2 (A', B', C'), which must not be degenerate, with the
+// band for `scale` (the L of all the points being compared).
+CuttingPlane cuttingPlane(Point3 A2, Point3 B2, Point3 C2, double scale);
+
+// +1 above the plane (the side its normal points to), −1 below, 0 in the band.
+int sideOf(const CuttingPlane &cutting, Point3 x);
 
 // How triangle A B C meets the plane through A2 B2 C2 (A', B', C'):
 //   0  all three vertices strictly on one side: no common point; nothing written.
@@ -11,7 +32,7 @@
 // A vertex is on the plane when it lies within 0.00001 × L of it, where L is
 // max(1, the largest absolute coordinate of the six points). Vertices on the
 // plane come first, unchanged and in the order A, B, C; edge crossings follow
-// in the order of the edges AB, AC, BC. When A' B' C' are collinear within that
-// tolerance there is no plane to cut with and the code is 1.
+// in the order of the edges AB, AC, BC. When A' B' C' is degenerate (see
+// isDegenerateTriangle) there is no plane to cut with and the code is 1.
 int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2, Point3 *out1,
                        Point3 *out2);

@@ -1,17 +1,22 @@
 #include "intersection/triangle_triangle.h"
 
 #include "geometry/predicates.h"
+#include "geometry/tolerance.h"
 #include "intersection/coplanar_overlap.h"
 #include "intersection/segment_segment.h"
+#include "intersection/segment_triangle.h"
 #include "intersection/triangle_plane.h"
+
+#include <algorithm>
 
 namespace {
 
-IntersectionReport singlePoint(Point3 point, ResultMessage message) {
+// Both triangles degenerate: the common part of their spans.
+IntersectionReport spanIntersection(Span first, Span second) {
   IntersectionReport report;
-  report.kind = 1;
-  report.points[0] = point;
-  report.message = message;
+  report.kind = segmentIntersection(first.start, first.end, second.start, second.end,
+                                    &report.points[0], &report.points[1]);
+  report.message = overlapMessage(report.kind);
   return report;
 }
 
@@ -19,6 +24,28 @@ IntersectionReport singlePoint(Point3 point, ResultMessage message) {
 
 IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
                                         Point3 C2) {
+  // A degenerate triangle is a segment: it has no plane to cut the other with.
+  const bool firstDegenerate = isDegenerateTriangle(A, B, C);
+  const bool secondDegenerate = isDegenerateTriangle(A2, B2, C2);
+  if (firstDegenerate && secondDegenerate) {
+    return spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2));
+  }
+  if (firstDegenerate || secondDegenerate) {
+    const double scale = toleranceScale({A, B, C, A2, B2, C2});
+    const Span span = firstDegenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
+    return firstDegenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
+                           : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
+  }
+
+  // The containment tests judge by sums of areas or lengths, which for small
+  // or thin figures let through points well off a triangle: every point found
+  // by them is confirmed within the tolerance of the triangle it must lie on.
+  const double scale = toleranceScale({A, B, C, A2, B2, C2});
+  const auto onBoth = [&](Point3 x) {
+    return belowTolerance(distanceToTriangle(x, A, B, C), scale) &&
+           belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
+  };
+
   Point3 p1, p2, q1, q2;
   // Both cuts are made before any decision: a miss by either wins over a
   // coplanar answer from the other.
@@ -36,11 +63,11 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
       return singlePoint(p1, ResultMessage::sharedVertex);
     }
   } else if (r1 == 2) {
-    if (pointOnSegment(p1, q1, q2)) {
+    if (pointOnSegment(p1, q1, q2) && onBoth(p1)) {
       return singlePoint(p1, ResultMessage::vertexOnSegment);
     }
   } else if (r2 == 2) {
-    if (pointOnSegment(q1, p1, p2)) {
+    if (pointOnSegment(q1, p1, p2) && onBoth(q1)) {
       return singlePoint(q1, ResultMessage::vertexOnSegment);
     }
   } else {
@@ -50,8 +77,19 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
       // Both cuts lie on the line common to the two planes. A vertex within
       // the on-the-plane band may still sit just off that line and tilt its
       // cut past the parallel test; the overlap is then measured along the
-      // line all the same.
+      // line all the same, on the second cut. The tilt can carry such a point
+      // off the first triangle; the overlap's ends are then the cuts' own
+      // ends, each on its triangle. Either way both triangles must hold them.
+      const auto confirmed = [&] {
+        return std::all_of(report.points, report.points + report.kind, onBoth);
+      };
       report.kind = collinearOverlap(p1, p2, q1, q2, &report.points[0], &report.points[1]);
+      if (!confirmed()) {
+        report.kind = overlapBetweenEnds(p1, p2, q1, q2, &report.points[0], &report.points[1]);
+      }
+      if (!confirmed()) {
+        report.kind = 0;
+      }
     }
     if (report.kind == 1) {
       report.message = ResultMessage::segmentsCross;

@@ -1,0 +1,101 @@
+#include "intersection/segment_triangle.h"
+
+#include "geometry/predicates.h"
+#include "geometry/tolerance.h"
+#include "intersection/segment_segment.h"
+#include "intersection/triangle_plane.h"
+
+#include <initializer_list>
+
+namespace {
+
+// The area test alone lets through, for small triangles, points lying well
+// outside: a point counts only within the tolerance of the triangle.
+bool inTriangle(Point3 x, Point3 A, Point3 B, Point3 C, double scale) {
+  return pointInTriangle(A, B, C, x) && belowTolerance(distanceToTriangle(x, A, B, C), scale);
+}
+
+// The part of s1 s2 inside triangle A B C, both lying in one plane.
+IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Point3 C,
+                                  double scale) {
+  IntersectionReport report;
+  for (const Point3 &end : {s1, s2}) {
+    if (inTriangle(end, A, B, C, scale)) {
+      addCorner(report, end);
+    }
+  }
+  const Point3 edges[3][2] = {{A, B}, {A, C}, {B, C}};
+  for (const auto &edge : edges) {
+    Point3 out1;
+    Point3 out2;
+    const int common = segmentIntersection(s1, s2, edge[0], edge[1], &out1, &out2);
+    if (common >= 1) {
+      addCorner(report, out1);
+    }
+    if (common == 2) {
+      addCorner(report, out2);
+    }
+  }
+  // A segment meets a convex region in one piece; more than two corners are
+  // its ends found again with rounding, and the two farthest apart bound it.
+  if (report.kind > 2) {
+    int first = 0;
+    int second = 1;
+    double widest = -1.0;
+    for (int i = 0; i < report.kind; ++i) {
+      for (int j = i + 1; j < report.kind; ++j) {
+        const double apart = length(difference(report.points[i], report.points[j]));
+        if (apart > widest) {
+          widest = apart;
+          first = i;
+          second = j;
+        }
+      }
+    }
+    const Point3 start = report.points[first];
+    const Point3 end = report.points[second];
+    report.points[0] = start;
+    report.points[1] = end;
+    report.kind = 2;
+  }
+  report.message = overlapMessage(report.kind);
+  return report;
+}
+
+} // namespace
+
+Span spanOf(Point3 A, Point3 B, Point3 C) {
+  const Span candidates[3] = {{A, B}, {A, C}, {B, C}};
+  Span longest = candidates[0];
+  double longestLength = length(difference(A, B));
+  for (const Span &candidate : {candidates[1], candidates[2]}) {
+    const double candidateLength = length(difference(candidate.start, candidate.end));
+    if (candidateLength > longestLength) {
+      longest = candidate;
+      longestLength = candidateLength;
+    }
+  }
+  return longest;
+}
+
+IntersectionReport segmentTriangleIntersection(Point3 s1, Point3 s2, Point3 A, Point3 B, Point3 C,
+                                               double scale) {
+  const CuttingPlane cutting = cuttingPlane(A, B, C, scale);
+  const int side1 = sideOf(cutting, s1);
+  const int side2 = sideOf(cutting, s2);
+  if (side1 == 0 && side2 == 0) {
+    return clipToTriangle(s1, s2, A, B, C, scale);
+  }
+  if (side1 == side2) {
+    return {};
+  }
+  if (side1 == 0 || side2 == 0) {
+    const Point3 touching = side1 == 0 ? s1 : s2;
+    return inTriangle(touching, A, B, C, scale)
+               ? singlePoint(touching, ResultMessage::vertexOnSegment)
+               : IntersectionReport{};
+  }
+  const Point3 piercing = linePlaneIntersection(cutting.plane, s1, s2);
+  return inTriangle(piercing, A, B, C, scale) ? singlePoint(piercing, ResultMessage::segmentsCross)
+                                              : IntersectionReport{};
+}
