@@ -2,7 +2,10 @@
 
 #include "geometry/predicates.h"
 
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -26,19 +29,54 @@ constexpr const char *kPrompts[6] = {
 // Within each triangle: (A, B), (A, C), (B, C).
 constexpr int kPairs[6][2] = {{0, 1}, {0, 2}, {1, 2}, {3, 4}, {3, 5}, {4, 5}};
 
-// A number beyond float range reads as inf, so finiteness also rejects those.
+// The next entry of `in`, up to white space; empty at the end of input.
+std::string readEntry(std::FILE *in) {
+  std::string entry;
+  int c = std::fgetc(in);
+  while (c != EOF && std::isspace(c)) {
+    c = std::fgetc(in);
+  }
+  while (c != EOF && !std::isspace(c)) {
+    entry.push_back(char(c));
+    c = std::fgetc(in);
+  }
+  return entry;
+}
+
+// Entries such as "1.5.5" or "1e" begin with a number but are typing errors:
+// the whole entry must be one. A number beyond float range reads as inf, so
+// finiteness also rejects those.
+bool readCoordinate(std::FILE *in, float &value) {
+  const std::string entry = readEntry(in);
+  char *end = nullptr;
+  value = std::strtof(entry.c_str(), &end);
+  return !entry.empty() && end == entry.c_str() + entry.size() && std::isfinite(value) &&
+         std::fabs(double(value)) <= kLargestCoordinate;
+}
+
 bool readPoint(std::FILE *in, Point3 &point) {
   float x = 0.0f;
   float y = 0.0f;
   float z = 0.0f;
-  if (std::fscanf(in, "%f %f %f", &x, &y, &z) != 3) {
-    return false;
-  }
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
+  if (!readCoordinate(in, x) || !readCoordinate(in, y) || !readCoordinate(in, z)) {
     return false;
   }
   point = {x, y, z};
   return true;
+}
+
+// Editors on some systems open a saved file with a UTF-8 byte-order mark.
+void skipByteOrderMark(std::FILE *in) {
+  const int first = std::fgetc(in);
+  if (first != 0xEF) {
+    std::ungetc(first, in);
+    return;
+  }
+  // Not a mark after all: what was read is no number, so the entry it began
+  // is refused as the mark's bytes would be.
+  if (std::fgetc(in) != 0xBB || std::fgetc(in) != 0xBF) {
+    std::ungetc('?', in);
+  }
 }
 
 bool hasCoincidingVertices(const TrianglePair &vertices) {
@@ -56,6 +94,9 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, TrianglePair &vertices
   std::fprintf(out, "%s%s\n\n\n", kBanner, kAuthors);
   for (int i = 0; i < 6; ++i) {
     std::fprintf(out, "%s", kPrompts[i]);
+    if (i == 0) {
+      skipByteOrderMark(in);
+    }
     if (!readPoint(in, vertices[i])) {
       std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
       return DialogueResult::invalidInput;
