@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/dialogue.h"
 #include "app/three_views.h"
 #include "intersection/triangle_triangle.h"
@@ -6,6 +7,9 @@
 #include <cstdio>
 
 int main(int argc, char **argv) {
+  if (const std::optional<int> status = handleCommandLine(argc, argv, stdout, stderr)) {
+    return *status;
+  }
   TrianglePair v;
   const DialogueResult dialogue = runDialogue(stdin, stdout, v);
   if (dialogue != DialogueResult::accepted) {
