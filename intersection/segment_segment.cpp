@@ -97,15 +97,18 @@ int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1,
 }
 
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
+  const double tol = kTolerance * toleranceScale({p1, p2, q1, q2});
+  // A segment of no length meets the other where its point lies on it; the
+  // length sum alone lets a point well off the middle of a long segment pass.
   if (samePoint(p1, p2)) {
-    if (!pointOnSegment(p1, q1, q2)) {
+    if (!pointOnSegment(p1, q1, q2) || !(distanceToSegment(p1, q1, q2) < tol)) {
       return 0;
     }
     *out1 = p1;
     return 1;
   }
   if (samePoint(q1, q2)) {
-    if (!pointOnSegment(q1, p1, p2)) {
+    if (!pointOnSegment(q1, p1, p2) || !(distanceToSegment(q1, p1, p2) < tol)) {
       return 0;
     }
     *out1 = q1;
@@ -119,7 +122,6 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   const float c1 = float(crossLength(u, w));
   const float c2 = float(crossLength(v, w));
   const double c3 = crossLength(u, v);
-  const double tol = kTolerance * toleranceScale({p1, p2, q1, q2});
   const double lengthU = length(u);
   const double lengthV = length(v);
 
