@@ -29,10 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     return 0;
   }
   for (const Point3 &p : v) {
-    FUZZ_CHECK(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+    for (const float c : {p.x, p.y, p.z}) {
+      FUZZ_CHECK(std::fabs(c) <= kLargestCoordinate);
+    }
   }
+  const Point3 vertices[6] = {v[0], v[1], v[2], v[3], v[4], v[5]};
   const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
-  checkReport(report);
+  checkReport(report, vertices);
   const Point3 *s = report.points;
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], report.kind, s[0], s[1], s[2], s[3], s[4], s[5]);

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::memcpy(v, data, std::min(size, sizeof v));
 
   const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
-  checkReport(report);
+  checkReport(report, v);
 
   Point3 slots[6];
   for (Point3 &slot : slots) {
