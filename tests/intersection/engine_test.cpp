@@ -5,11 +5,12 @@
 #include "intersection/segment_segment.h"
 #include "intersection/triangle_plane.h"
 
+#include "support/table.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -55,38 +56,24 @@ Points readPoints(const std::string &text) {
 }
 
 TEST(Engine, EveryCallOfTheTable) {
-  std::ifstream table(PRESEK_ENGINE_CASES);
-  ASSERT_TRUE(table) << PRESEK_ENGINE_CASES;
-  int calls = 0;
-  for (std::string line; std::getline(table, line);) {
-    if (line.empty() || line[0] == '#') {
-      continue;
-    }
-    std::vector<std::string> field;
-    for (std::size_t at = 0, bar; at != std::string::npos; at = bar == line.npos ? bar : bar + 3) {
-      bar = line.find(" | ", at);
-      field.push_back(line.substr(at, bar - at));
-    }
-    ASSERT_EQ(field.size(), 6u) << line;
-    SCOPED_TRACE(field[0]);
+  const auto calls = readTable(PRESEK_ENGINE_CASES);
+  for (const auto &c : calls) {
+    ASSERT_EQ(c.size(), 6u) << c[0];
+    SCOPED_TRACE(c[0]);
     const Point3 untouched{-777.0f, 777.0f, -777.0f};
     Point3 out[2] = {untouched, untouched};
-    EXPECT_EQ(kOperations.at(field[1])(readPoints(field[2]), &out[0], &out[1]),
-              std::stoll(field[3]));
-    const Points expected = readPoints(field[4]);
-    const double within = std::stod(field[5]);
+    EXPECT_EQ(kOperations.at(c[1])(readPoints(c[2]), &out[0], &out[1]), std::stoll(c[3]));
+    const Points expected = readPoints(c[4]);
+    const double within = std::stod(c[5]);
     for (std::size_t i = 0; i < 2; ++i) {
       const Point3 e = i < expected.size() ? expected[i] : untouched;
-      const bool exact = within == 0 || i >= expected.size();
-      EXPECT_TRUE(exact ? out[i].x == e.x && out[i].y == e.y && out[i].z == e.z
-                        : std::fabs(out[i].x - e.x) <= within &&
-                              std::fabs(out[i].y - e.y) <= within &&
-                              std::fabs(out[i].z - e.z) <= within)
+      const double reach = i < expected.size() ? within : 0;
+      EXPECT_TRUE(std::fabs(out[i].x - e.x) <= reach && std::fabs(out[i].y - e.y) <= reach &&
+                  std::fabs(out[i].z - e.z) <= reach)
           << "output " << i + 1 << ": (" << out[i].x << ", " << out[i].y << ", " << out[i].z << ")";
     }
-    ++calls;
   }
-  EXPECT_GT(calls, 80);
+  EXPECT_GT(calls.size(), 80u);
 }
 
 } // namespace
