@@ -54,15 +54,9 @@ bool readCoordinate(std::FILE *in, float &value) {
          std::fabs(double(value)) <= kLargestCoordinate;
 }
 
+// On failure the point is left part read; the dialogue then ends.
 bool readPoint(std::FILE *in, Point3 &point) {
-  float x = 0.0f;
-  float y = 0.0f;
-  float z = 0.0f;
-  if (!readCoordinate(in, x) || !readCoordinate(in, y) || !readCoordinate(in, z)) {
-    return false;
-  }
-  point = {x, y, z};
-  return true;
+  return readCoordinate(in, point.x) && readCoordinate(in, point.y) && readCoordinate(in, point.z);
 }
 
 // Editors on some systems open a saved file with a UTF-8 byte-order mark.
@@ -106,11 +100,9 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, TrianglePair &vertices
     std::fprintf(out, "Greska! Trougao je deformisan, temena se poklapaju!!!\n");
     std::fflush(out);
     // The program waits for one more entry before it ends; its value is unused.
-    int acknowledgement = 0;
+    int acknowledgement;
     [[maybe_unused]] const int read = std::fscanf(in, "%d", &acknowledgement);
     return DialogueResult::coincidingVertices;
   }
   return DialogueResult::accepted;
 }
-
-int exitStatus(DialogueResult result) { return result == DialogueResult::accepted ? 0 : 1; }

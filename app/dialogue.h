@@ -31,6 +31,3 @@ enum class DialogueResult {
 // reported and one more integer is read, which the user types to acknowledge.
 // Either rejection ends the dialogue.
 DialogueResult runDialogue(std::FILE *in, std::FILE *out, TrianglePair &vertices);
-
-// The process's exit status for a dialogue's result: 0 when accepted, else 1.
-int exitStatus(DialogueResult result);

@@ -13,7 +13,7 @@ int main(int argc, char **argv) {
   TrianglePair v;
   const DialogueResult dialogue = runDialogue(stdin, stdout, v);
   if (dialogue != DialogueResult::accepted) {
-    return exitStatus(dialogue);
+    return 1; // the input was refused, with a message that says why
   }
   Point3 M, N, P, Q, R, S;
   const IntersectionKind result =
