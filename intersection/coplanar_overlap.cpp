@@ -10,7 +10,7 @@ IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Poin
   IntersectionReport report;
   // The area test alone lets through, for small triangles, vertices lying
   // well outside: a vertex counts only within the tolerance of the other.
-  const double scale = toleranceScale({A, B, C, A2, B2, C2});
+  const double scale = toleranceScale(A, B, C, A2, B2, C2);
   for (const Point3 &vertex : {A, B, C}) {
     if (pointInTriangle(A2, B2, C2, vertex) &&
         belowTolerance(distanceToTriangle(vertex, A2, B2, C2), scale)) {

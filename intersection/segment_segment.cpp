@@ -97,7 +97,7 @@ int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1,
 }
 
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
-  const double tol = kTolerance * toleranceScale({p1, p2, q1, q2});
+  const double tol = kTolerance * toleranceScale(p1, p2, q1, q2);
   // A segment of no length meets the other where its point lies on it; the
   // length sum alone lets a point well off the middle of a long segment pass.
   if (samePoint(p1, p2)) {

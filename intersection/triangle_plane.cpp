@@ -17,7 +17,7 @@ double normalLength(const Plane &plane) { return length({plane.a, plane.b, plane
 bool spansNoPlane(double normal, Point3 A, Point3 B, Point3 C) {
   const double longestEdge =
       std::max({length(difference(A, B)), length(difference(A, C)), length(difference(B, C))});
-  return normal == 0.0 || !(normal / longestEdge >= kTolerance * toleranceScale({A, B, C}));
+  return normal == 0.0 || !(normal / longestEdge >= kTolerance * toleranceScale(A, B, C));
 }
 
 } // namespace
@@ -43,7 +43,7 @@ int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point
   if (isDegenerateTriangle(A2, B2, C2)) {
     return 1;
   }
-  const CuttingPlane cutting = cuttingPlane(A2, B2, C2, toleranceScale({A, B, C, A2, B2, C2}));
+  const CuttingPlane cutting = cuttingPlane(A2, B2, C2, toleranceScale(A, B, C, A2, B2, C2));
   const Plane &plane = cutting.plane;
   const int sA = sideOf(cutting, A);
   const int sB = sideOf(cutting, B);

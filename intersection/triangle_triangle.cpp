@@ -31,7 +31,7 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
     return spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2));
   }
   if (firstDegenerate || secondDegenerate) {
-    const double scale = toleranceScale({A, B, C, A2, B2, C2});
+    const double scale = toleranceScale(A, B, C, A2, B2, C2);
     const Span span = firstDegenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
     return firstDegenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
                            : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
@@ -40,7 +40,7 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
   // The containment tests judge by sums of areas or lengths, which for small
   // or thin figures let through points well off a triangle: every point found
   // by them is confirmed within the tolerance of the triangle it must lie on.
-  const double scale = toleranceScale({A, B, C, A2, B2, C2});
+  const double scale = toleranceScale(A, B, C, A2, B2, C2);
   const auto onBoth = [&](Point3 x) {
     return belowTolerance(distanceToTriangle(x, A, B, C), scale) &&
            belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
