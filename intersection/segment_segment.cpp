@@ -118,19 +118,19 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   const Point3 u = difference(p1, p2);
   const Point3 v = difference(q1, q2);
   const Point3 w = difference(q1, p1);
-  const float D = float(det2(u, v));
-  const float c1 = float(crossLength(u, w));
-  const float c2 = float(crossLength(v, w));
   const double c3 = crossLength(u, v);
-  const double lengthU = length(u);
-  const double lengthV = length(v);
+  // sqrt is correctly rounded and never decreasing: the root of the larger
+  // squared length is max(|u|, |v|), bit for bit.
+  const double longer = std::sqrt(std::max(dot(u, u), dot(v, v)));
 
   // |u × v| / max(|u|, |v|) is how far the shorter segment's far end strays
   // from the longer one's direction.
-  if (c3 < tol * std::max(lengthU, lengthV)) {
+  if (c3 < tol * longer) {
     // |u × w| / |u| is the distance of q1 from the first segment's line, and
     // |v × w| / |v| that of p1 from the second's.
-    if (!(c1 < tol * lengthU || c2 < tol * lengthV)) {
+    const float c1 = float(crossLength(u, w));
+    const float c2 = float(crossLength(v, w));
+    if (!(c1 < tol * length(u) || c2 < tol * length(v))) {
       return 0;
     }
     // The overlap is measured along one axis of the second segment only: at
@@ -162,7 +162,7 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
     if (component(v, i) == 0.0 && component(v, j) == 0.0) {
       continue;
     }
-    const float Dp = (i == 0 && j == 1) ? D : float(det(u, v, i, j));
+    const float Dp = float(det(u, v, i, j));
     if (Dp == 0.0f) {
       continue;
     }
