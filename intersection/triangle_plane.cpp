@@ -4,26 +4,37 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 int sign(int value) { return (value > 0) - (value < 0); }
 
-double normalLength(const Plane &plane) { return length({plane.a, plane.b, plane.c}); }
+Point3 normalOf(const Plane &plane) { return {plane.a, plane.b, plane.c}; }
+
+double normalLength(const Plane &plane) { return length(normalOf(plane)); }
 
 // normal / longestEdge is the smallest height of A B C: below the tolerance
-// the three points are collinear and define no plane.
-bool spansNoPlane(double normal, Point3 A, Point3 B, Point3 C, double scale) {
+// the three points are collinear and define no plane. `normal` is the root of
+// `squaredNormal`.
+bool spansNoPlane(double squaredNormal, double normal, Point3 A, Point3 B, Point3 C, double scale) {
   if (normal == 0.0) {
     return true;
   }
-  // sqrt is correctly rounded and never decreasing: the root of the largest
-  // squared edge is the largest of the three lengths, bit for bit.
+  const double height = kTolerance * scale;
+  // Plainly proper when |n|² ≥ 64 h² L² (finite): no edge is longer than √12 L,
+  // so |n| / e ≥ 2.3 h > h after every rounding. Anything closer: the full test.
+  if (squaredNormal <= std::numeric_limits<double>::max() &&
+      squaredNormal >= 64 * ((height * height) * (scale * scale))) {
+    return false;
+  }
   const Point3 AB = difference(A, B);
   const Point3 AC = difference(A, C);
   const Point3 BC = difference(B, C);
-  const double longestEdge = std::sqrt(std::max(std::max(dot(AB, AB), dot(AC, AC)), dot(BC, BC)));
-  return !(normal / longestEdge >= kTolerance * scale);
+  const double longestSquared = std::max(std::max(dot(AB, AB), dot(AC, AC)), dot(BC, BC));
+  // sqrt is correctly rounded and never decreasing: the root of the largest
+  // squared edge is the largest of the three lengths, bit for bit.
+  return !(normal / std::sqrt(longestSquared) >= height);
 }
 
 // The plane with its band; `normal` is normalLength(plane).
@@ -41,9 +52,11 @@ CuttingPlane withBand(const Plane &plane, double normal, double scale) {
 TrianglePlane trianglePlane(Point3 A, Point3 B, Point3 C) {
   TrianglePlane triangle;
   triangle.plane = makePlane(A, B, C);
-  triangle.normalLength = normalLength(triangle.plane);
+  const Point3 normal = normalOf(triangle.plane);
+  const double squaredNormal = dot(normal, normal);
+  triangle.normalLength = std::sqrt(squaredNormal);
   triangle.scale = toleranceScale(A, B, C);
-  triangle.degenerate = spansNoPlane(triangle.normalLength, A, B, C, triangle.scale);
+  triangle.degenerate = spansNoPlane(squaredNormal, triangle.normalLength, A, B, C, triangle.scale);
   return triangle;
 }
 
