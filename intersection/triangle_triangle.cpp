@@ -24,15 +24,28 @@ IntersectionReport spanIntersection(Span first, Span second) {
 
 IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
                                         Point3 C2) {
+  // L of the six points: each triangle's own is never NaN, so std::max takes
+  // the larger exactly.
+  const TrianglePlane second = trianglePlane(A2, B2, C2);
+  const double scale = std::max(toleranceScale(A, B, C), second.scale);
+
+  // A miss by either cut wins over a coplanar answer from the other. A, B, C
+  // all strictly on one side of a proper A' B' C' is a miss even when A B C
+  // is degenerate, since its span's ends are two of them: its plane can wait.
+  Point3 p1, p2;
+  int r1 = 0;
+  if (!second.degenerate) {
+    r1 = cutTriangleByPlane(A, B, C, cuttingPlane(second, scale), &p1, &p2);
+    if (r1 == 0) {
+      return {};
+    }
+  }
+
   // A degenerate triangle is a segment: it has no plane to cut the other with.
   const TrianglePlane first = trianglePlane(A, B, C);
-  const TrianglePlane second = trianglePlane(A2, B2, C2);
   if (first.degenerate && second.degenerate) {
     return spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2));
   }
-  // L of the six points: each triangle's own is never NaN, so std::max takes
-  // the larger exactly.
-  const double scale = std::max(first.scale, second.scale);
   if (first.degenerate || second.degenerate) {
     const Span span = first.degenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
     return first.degenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
@@ -47,13 +60,7 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
            belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
   };
 
-  Point3 p1, p2, q1, q2;
-  // A miss by either cut wins over a coplanar answer from the other: a miss
-  // by the first ends it at once, a first cut in the plane waits for the second.
-  const int r1 = cutTriangleByPlane(A, B, C, cuttingPlane(second, scale), &p1, &p2);
-  if (r1 == 0) {
-    return {};
-  }
+  Point3 q1, q2;
   const int r2 = cutTriangleByPlane(A2, B2, C2, cuttingPlane(first, scale), &q1, &q2);
   if (r2 == 0) {
     return {};
