@@ -127,10 +127,11 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   // from the longer one's direction.
   if (c3 < tol * longer) {
     // |u × w| / |u| is the distance of q1 from the first segment's line, and
-    // |v × w| / |v| that of p1 from the second's.
-    const float c1 = float(crossLength(u, w));
-    const float c2 = float(crossLength(v, w));
-    if (!(c1 < tol * length(u) || c2 < tol * length(v))) {
+    // |v × w| / |v| that of p1 from the second's, measured only when q1 is far.
+    const auto near = [tol, w](Point3 direction) {
+      return float(crossLength(direction, w)) < tol * length(direction);
+    };
+    if (!(near(u) || near(v))) {
       return 0;
     }
     // The overlap is measured along one axis of the second segment only: at
