@@ -16,7 +16,7 @@ Plane makePlane(Point3 p, Point3 q, Point3 r) {
   return {float(a), float(b), float(c), float(d), p};
 }
 
-int planeValue(Point3 x, Plane plane) {
+int planeValue(Point3 x, const Plane &plane) {
   const double v =
       ((double(plane.c) * x.z + double(plane.b) * x.y) + double(plane.a) * x.x) + plane.d;
   // Converting NaN or an out-of-range double to int is undefined behaviour.
@@ -34,7 +34,7 @@ int planeValue(Point3 x, Plane plane) {
   return int(v);
 }
 
-Point3 linePlaneIntersection(Plane plane, Point3 p, Point3 q) {
+Point3 linePlaneIntersection(const Plane &plane, Point3 p, Point3 q) {
   const double a = plane.a;
   const double b = plane.b;
   const double c = plane.c;

@@ -22,8 +22,8 @@ Plane makePlane(Point3 p, Point3 q, Point3 r);
 // normal points to, 0 when the expression lies strictly between −1 and 1.
 // The expression is scaled by |normal|, so the band that truncates to 0 is
 // 1/|normal| thick. Values beyond the int range clamp to its ends; NaN gives 0.
-int planeValue(Point3 x, Plane plane);
+int planeValue(Point3 x, const Plane &plane);
 
 // Where the line through p and q meets the plane (p at parameter 0, q at 1).
 // A line parallel to the plane, or p equal to q, has no such point: gives p.
-Point3 linePlaneIntersection(Plane plane, Point3 p, Point3 q);
+Point3 linePlaneIntersection(const Plane &plane, Point3 p, Point3 q);

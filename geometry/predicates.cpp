@@ -24,14 +24,17 @@ Vector crossProduct(Vector a, Vector b) {
 } // namespace
 
 int pointInTriangle(Point3 a, Point3 b, Point3 c, Point3 x) {
+  return pointInTriangle(a, b, c, triangleArea(a, b, c), x);
+}
+
+int pointInTriangle(Point3 a, Point3 b, Point3 c, double area, Point3 x) {
   // Two of the partial areas are stored in float, the third is not: the sum
   // below must see exactly these roundings.
   const float area1 = float(triangleArea(a, b, x));
   const float area2 = float(triangleArea(b, c, x));
   const double area3 = triangleArea(a, c, x);
   const double sum = (area3 + area2) + area1;
-  const double whole = triangleArea(a, b, c);
-  return belowTolerance(sum - whole, std::max(1.0, whole)) ? 1 : 0;
+  return belowTolerance(sum - area, std::max(1.0, area)) ? 1 : 0;
 }
 
 int pointOnSegment(Point3 x, Point3 s1, Point3 s2) {

@@ -9,6 +9,10 @@
 // the triangle's plane above its interior still passes.
 int pointInTriangle(Point3 a, Point3 b, Point3 c, Point3 x);
 
+// pointInTriangle with the whole area, triangleArea(a, b, c), computed once by
+// a caller that tests many points against one triangle.
+int pointInTriangle(Point3 a, Point3 b, Point3 c, double area, Point3 x);
+
 // 1 if x lies on the closed segment s1 s2, else 0: the distances to the two
 // ends must add up to the segment's length within the tolerance, scaled by
 // that length once it exceeds 1. Note the tested point comes first here.

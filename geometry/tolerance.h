@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
+#include <concepts>
 
 // The one tolerance of the system: the largest difference of areas, lengths or
 // coordinates that still counts as none. It is absolute at unit scale; where an
@@ -18,14 +18,23 @@ inline bool belowTolerance(double value, double scale = 1.0) {
   return (value < 0 ? -value : value) < kTolerance * scale;
 }
 
+namespace detail {
+
+// max(1, |x|, |y|, |z|) of one point, a NaN coordinate passed over: std::max
+// keeps its left operand when the right one is NaN, and the chain starts at 1.
+inline float largestMagnitude(Point3 p) {
+  return std::max(std::max(std::max(1.0f, std::fabs(p.x)), std::fabs(p.y)), std::fabs(p.z));
+}
+
+} // namespace detail
+
 // The size that scales the tolerance for a figure: its largest absolute
 // coordinate, or 1 when all are smaller, so unit-scale figures keep the
-// bare tolerance.
-inline double toleranceScale(std::initializer_list<Point3> points) {
-  double largest = 1.0;
-  for (const Point3 &p : points) {
-    largest =
-        std::max({largest, std::fabs(double(p.x)), std::fabs(double(p.y)), std::fabs(double(p.z))});
-  }
+// bare tolerance. NaN coordinates are passed over.
+template <std::same_as<Point3>... More> double toleranceScale(Point3 first, More... more) {
+  // Each point's chain is independent of the others'; floats compare as the
+  // doubles they convert to, so the maximum is found before converting.
+  float largest = detail::largestMagnitude(first);
+  ((largest = std::max(largest, detail::largestMagnitude(more))), ...);
   return largest;
 }

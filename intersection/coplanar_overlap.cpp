@@ -10,15 +10,17 @@ IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Poin
   IntersectionReport report;
   // The area test alone lets through, for small triangles, vertices lying
   // well outside: a vertex counts only within the tolerance of the other.
-  const double scale = toleranceScale({A, B, C, A2, B2, C2});
+  const double scale = toleranceScale(A, B, C, A2, B2, C2);
+  const double area = triangleArea(A, B, C);
+  const double area2 = triangleArea(A2, B2, C2);
   for (const Point3 &vertex : {A, B, C}) {
-    if (pointInTriangle(A2, B2, C2, vertex) &&
+    if (pointInTriangle(A2, B2, C2, area2, vertex) &&
         belowTolerance(distanceToTriangle(vertex, A2, B2, C2), scale)) {
       addCorner(report, vertex);
     }
   }
   for (const Point3 &vertex : {A2, B2, C2}) {
-    if (pointInTriangle(A, B, C, vertex) &&
+    if (pointInTriangle(A, B, C, area, vertex) &&
         belowTolerance(distanceToTriangle(vertex, A, B, C), scale)) {
       addCorner(report, vertex);
     }

@@ -97,7 +97,7 @@ int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1,
 }
 
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
-  const double tol = kTolerance * toleranceScale({p1, p2, q1, q2});
+  const double tol = kTolerance * toleranceScale(p1, p2, q1, q2);
   // A segment of no length meets the other where its point lies on it; the
   // length sum alone lets a point well off the middle of a long segment pass.
   if (samePoint(p1, p2)) {
@@ -118,19 +118,20 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   const Point3 u = difference(p1, p2);
   const Point3 v = difference(q1, q2);
   const Point3 w = difference(q1, p1);
-  const float D = float(det2(u, v));
-  const float c1 = float(crossLength(u, w));
-  const float c2 = float(crossLength(v, w));
   const double c3 = crossLength(u, v);
-  const double lengthU = length(u);
-  const double lengthV = length(v);
+  // sqrt is correctly rounded and never decreasing: the root of the larger
+  // squared length is max(|u|, |v|), bit for bit.
+  const double longer = std::sqrt(std::max(dot(u, u), dot(v, v)));
 
   // |u × v| / max(|u|, |v|) is how far the shorter segment's far end strays
   // from the longer one's direction.
-  if (c3 < tol * std::max(lengthU, lengthV)) {
+  if (c3 < tol * longer) {
     // |u × w| / |u| is the distance of q1 from the first segment's line, and
-    // |v × w| / |v| that of p1 from the second's.
-    if (!(c1 < tol * lengthU || c2 < tol * lengthV)) {
+    // |v × w| / |v| that of p1 from the second's, measured only when q1 is far.
+    const auto near = [tol, w](Point3 direction) {
+      return float(crossLength(direction, w)) < tol * length(direction);
+    };
+    if (!(near(u) || near(v))) {
       return 0;
     }
     // The overlap is measured along one axis of the second segment only: at
@@ -162,7 +163,7 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
     if (component(v, i) == 0.0 && component(v, j) == 0.0) {
       continue;
     }
-    const float Dp = (i == 0 && j == 1) ? D : float(det(u, v, i, j));
+    const float Dp = float(det(u, v, i, j));
     if (Dp == 0.0f) {
       continue;
     }

@@ -20,6 +20,21 @@ struct CuttingPlane {
 // band for `scale` (the L of all the points being compared).
 CuttingPlane cuttingPlane(Point3 A2, Point3 B2, Point3 C2, double scale);
 
+// A triangle's plane with what the degenerate test measures on the way: a
+// caller that tests a triangle and then cuts with it builds its plane once.
+struct TrianglePlane {
+  Plane plane;         // makePlane(A, B, C)
+  double normalLength; // |(a, b, c)| of that plane
+  double scale;        // L of the triangle's own three vertices
+  bool degenerate;     // isDegenerateTriangle(A, B, C)
+};
+
+TrianglePlane trianglePlane(Point3 A, Point3 B, Point3 C);
+
+// cuttingPlane of the triangle measured by trianglePlane, which must not be
+// degenerate; the same plane and band, bit for bit.
+CuttingPlane cuttingPlane(const TrianglePlane &triangle, double scale);
+
 // +1 above the plane (the side its normal points to), −1 below, 0 in the band.
 int sideOf(const CuttingPlane &cutting, Point3 x);
 
@@ -35,4 +50,10 @@ int sideOf(const CuttingPlane &cutting, Point3 x);
 // in the order of the edges AB, AC, BC. When A' B' C' is degenerate (see
 // isDegenerateTriangle) there is no plane to cut with and the code is 1.
 int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2, Point3 *out1,
+                       Point3 *out2);
+
+// cutTriangleByPlane with the plane of a proper A' B' C' already built, with
+// the band for L of the six points: codes 0, 2 and 3 as above, and 1 only for a
+// triangle lying in the plane.
+int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, const CuttingPlane &cutting, Point3 *out1,
                        Point3 *out2);

@@ -24,35 +24,45 @@ IntersectionReport spanIntersection(Span first, Span second) {
 
 IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
                                         Point3 C2) {
+  // L of the six points: each triangle's own is never NaN, so std::max takes
+  // the larger exactly.
+  const TrianglePlane second = trianglePlane(A2, B2, C2);
+  const double scale = std::max(toleranceScale(A, B, C), second.scale);
+
+  // A miss by either cut wins over a coplanar answer from the other. A, B, C
+  // all strictly on one side of a proper A' B' C' is a miss even when A B C
+  // is degenerate, since its span's ends are two of them: its plane can wait.
+  Point3 p1, p2;
+  int r1 = 0;
+  if (!second.degenerate) {
+    r1 = cutTriangleByPlane(A, B, C, cuttingPlane(second, scale), &p1, &p2);
+    if (r1 == 0) {
+      return {};
+    }
+  }
+
   // A degenerate triangle is a segment: it has no plane to cut the other with.
-  const bool firstDegenerate = isDegenerateTriangle(A, B, C);
-  const bool secondDegenerate = isDegenerateTriangle(A2, B2, C2);
-  if (firstDegenerate && secondDegenerate) {
+  const TrianglePlane first = trianglePlane(A, B, C);
+  if (first.degenerate && second.degenerate) {
     return spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2));
   }
-  if (firstDegenerate || secondDegenerate) {
-    const double scale = toleranceScale({A, B, C, A2, B2, C2});
-    const Span span = firstDegenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
-    return firstDegenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
-                           : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
+  if (first.degenerate || second.degenerate) {
+    const Span span = first.degenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
+    return first.degenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
+                            : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
   }
 
   // The containment tests judge by sums of areas or lengths, which for small
   // or thin figures let through points well off a triangle: every point found
   // by them is confirmed within the tolerance of the triangle it must lie on.
-  const double scale = toleranceScale({A, B, C, A2, B2, C2});
   const auto onBoth = [&](Point3 x) {
     return belowTolerance(distanceToTriangle(x, A, B, C), scale) &&
            belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
   };
 
-  Point3 p1, p2, q1, q2;
-  // Both cuts are made before any decision: a miss by either wins over a
-  // coplanar answer from the other.
-  const int r1 = cutTriangleByPlane(A, B, C, A2, B2, C2, &p1, &p2);
-  const int r2 = cutTriangleByPlane(A2, B2, C2, A, B, C, &q1, &q2);
-
-  if (r1 == 0 || r2 == 0) {
+  Point3 q1, q2;
+  const int r2 = cutTriangleByPlane(A2, B2, C2, cuttingPlane(first, scale), &q1, &q2);
+  if (r2 == 0) {
     return {};
   }
   if (r1 == 1 || r2 == 1) {
