@@ -54,7 +54,7 @@ bool meet(const Six &v) {
   });
 }
 
-enum Family {
+enum Family : int {
   general,
   coplanar,
   sharedVertex,
