@@ -54,16 +54,9 @@ bool meet(const Six &v) {
   });
 }
 
-enum Family : int {
-  general,
-  coplanar,
-  sharedVertex,
-  sharedEdge,
-  hundreds,
-  collinear,
-  bothCollinear,
-  far
-};
+// clang-format off
+enum Family : int { general, coplanar, sharedVertex, sharedEdge, hundreds, collinear, bothCollinear, far };
+// clang-format on
 const char *const kFamilies[] = {"general",  "coplanar",  "sharedVertex",  "sharedEdge",
                                  "hundreds", "collinear", "bothCollinear", "farMoved"};
 
