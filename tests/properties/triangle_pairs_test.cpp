@@ -55,7 +55,8 @@ bool meet(const Six &v) {
 }
 
 // clang-format off
-enum Family : int { general, coplanar, sharedVertex, sharedEdge, hundreds, collinear, bothCollinear, far };
+enum Family : int { general, coplanar, sharedVertex, sharedEdge, hundreds, collinear, bothCollinear,
+                    far };
 // clang-format on
 const char *const kFamilies[] = {"general",  "coplanar",  "sharedVertex",  "sharedEdge",
                                  "hundreds", "collinear", "bothCollinear", "farMoved"};
