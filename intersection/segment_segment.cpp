@@ -156,13 +156,8 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   // Solve in the first coordinate plane where both directions have extent and
   // are not parallel: XY, then XZ, then YZ.
   constexpr int kPlanes[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+  // (A direction without extent in a plane makes its determinant 0 there.)
   for (const auto &[i, j] : kPlanes) {
-    if (component(u, i) == 0.0 && component(u, j) == 0.0) {
-      continue;
-    }
-    if (component(v, i) == 0.0 && component(v, j) == 0.0) {
-      continue;
-    }
     const float Dp = float(det(u, v, i, j));
     if (Dp == 0.0f) {
       continue;

@@ -5,6 +5,7 @@
 #include "intersection/segment_segment.h"
 #include "intersection/triangle_plane.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -15,7 +16,8 @@ bool inTriangle(Point3 x, Point3 A, Point3 B, Point3 C, double scale) {
   return pointInTriangle(A, B, C, x) && belowTolerance(distanceToTriangle(x, A, B, C), scale);
 }
 
-// The part of s1 s2 inside triangle A B C, both lying in one plane.
+// The part of s1 s2 over triangle A B C, within the tolerance: its ends there,
+// and its crossings with the edges.
 IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Point3 C,
                                   double scale) {
   IntersectionReport report;
@@ -38,26 +40,24 @@ IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Poin
   }
   // A segment meets a convex region in one piece; more than two corners are
   // its ends found again with rounding, and the two farthest apart bound it.
-  if (report.kind > 2) {
-    int first = 0;
-    int second = 1;
-    double widest = -1.0;
-    for (int i = 0; i < report.kind; ++i) {
-      for (int j = i + 1; j < report.kind; ++j) {
-        const double apart = length(difference(report.points[i], report.points[j]));
-        if (apart > widest) {
-          widest = apart;
-          first = i;
-          second = j;
-        }
+  const auto apart = [&report](int i, int j) {
+    return length(difference(report.points[i], report.points[j]));
+  };
+  int first = 0;
+  int second = 1;
+  for (int i = 0; i < report.kind; ++i) {
+    for (int j = i + 1; j < report.kind; ++j) {
+      if (apart(i, j) > apart(first, second)) {
+        first = i;
+        second = j;
       }
     }
-    const Point3 start = report.points[first];
-    const Point3 end = report.points[second];
-    report.points[0] = start;
-    report.points[1] = end;
-    report.kind = 2;
   }
+  const Point3 start = report.points[first];
+  const Point3 end = report.points[second];
+  report.points[0] = start;
+  report.points[1] = end;
+  report.kind = std::min(report.kind, 2);
   report.message = overlapMessage(report.kind);
   return report;
 }
@@ -83,17 +83,13 @@ IntersectionReport segmentTriangleIntersection(Point3 s1, Point3 s2, Point3 A, P
   const CuttingPlane cutting = cuttingPlane(A, B, C, scale);
   const int side1 = sideOf(cutting, s1);
   const int side2 = sideOf(cutting, s2);
-  if (side1 == 0 && side2 == 0) {
-    return clipToTriangle(s1, s2, A, B, C, scale);
-  }
-  if (side1 == side2) {
+  if (side1 == side2 && side1 != 0) {
     return {};
   }
+  // With an end in the band the segment meets the plane there, or lies in it:
+  // the part over the triangle is what the clip finds.
   if (side1 == 0 || side2 == 0) {
-    const Point3 touching = side1 == 0 ? s1 : s2;
-    return inTriangle(touching, A, B, C, scale)
-               ? singlePoint(touching, ResultMessage::vertexOnSegment)
-               : IntersectionReport{};
+    return clipToTriangle(s1, s2, A, B, C, scale);
   }
   const Point3 piercing = linePlaneIntersection(cutting.plane, s1, s2);
   return inTriangle(piercing, A, B, C, scale) ? singlePoint(piercing, ResultMessage::segmentsCross)

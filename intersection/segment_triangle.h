@@ -21,7 +21,8 @@ Span spanOf(Point3 A, Point3 B, Point3 C);
 //                                crossings with the edges AB, AC, BC, merged
 //                                as corners of an overlap are (addCorner); of
 //                                more than two, the two farthest apart;
-//   one in the band, one off     that end, if it lies in the triangle;
+//   one in the band, one off     the same clip, which finds that end if it
+//                                lies in the triangle;
 //   on opposite sides            the point where the segment pierces the
 //                                plane, if it lies in the triangle.
 // The message is the one for that many corners (overlapMessage), except that
