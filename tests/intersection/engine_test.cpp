@@ -21,6 +21,8 @@ long long call(const std::string &operation, const Points &p, Point3 *o) {
     return cutTriangleByPlane(p[0], p[1], p[2], p[3], p[4], p[5], &o[0], &o[1]);
   if (operation == "segment")
     return segmentIntersection(p[0], p[1], p[2], p[3], &o[0], &o[1]);
+  if (operation == "ends")
+    return overlapBetweenEnds(p[0], p[1], p[2], p[3], &o[0], &o[1]);
   if (operation == "inTriangle")
     return pointInTriangle(p[0], p[1], p[2], p[3]);
   if (operation == "onSegment")
