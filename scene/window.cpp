@@ -10,10 +10,6 @@
 
 namespace {
 
-// Computed once, before the window's first reshape, from bounds that no
-// longer change.
-Camera camera{};
-
 constexpr int kCircleVertices = 100;
 constexpr double kCircleStep = 2.0 * std::numbers::pi / kCircleVertices;
 
@@ -71,10 +67,17 @@ void onReshape(int width, int height) {
   if (height == 0) {
     height = 1;
   }
+  // The bounds no longer change; the distance follows the window's shape, so
+  // that a square or tall window still shows all three views.
+  const Camera camera = cameraFromBounds(scene.bounds);
+  const float distance = viewDistance(scene.bounds, width, height);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(-camera.cx, -camera.cy, -distance);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glViewport(0, 0, width, height);
-  const DepthRange depth = depthRange(camera.distance);
+  const DepthRange depth = depthRange(distance);
   gluPerspective(45.0, double(width) / double(height), depth.nearPlane, depth.farPlane);
 }
 
@@ -110,18 +113,8 @@ void runDisplay(int argc, char **argv) {
   glutCreateWindow("Geometrija - prikaz zadatka");
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 
-  camera = cameraFromBounds(scene.bounds);
-
-  // Replaced by onReshape before the first frame.
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(30.0, 1.0, 1.0, 20.0);
-  gluLookAt(camera.cx, camera.cy, camera.distance, camera.cx, camera.cy, 0.0, 0.0, 1.0, 0.0);
-
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glTranslatef(-camera.cx, -camera.cy, -camera.distance);
-
+  // The camera is placed by onReshape, which the toolkit calls before the
+  // first frame.
   glutDisplayFunc(onDisplay);
   glutReshapeFunc(onReshape);
   glutMainLoop();

@@ -9,7 +9,9 @@
 void runDisplay(int argc, char **argv);
 
 // Reshape handler: viewport over the whole window and a 45-degree perspective
-// whose depth range keeps the scene plane in view. A height of 0 counts as 1.
+// from the camera over the bounds' centre, at viewDistance for this window
+// and with a depth range that keeps the scene plane in view. A height of 0
+// counts as 1.
 void onReshape(int width, int height);
 
 // Display handler: clears to the background and draws circles, lines,
