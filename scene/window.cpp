@@ -55,6 +55,14 @@ void drawPoint(const ScenePoint &point) {
   glEnd();
 }
 
+// Esc or q ends the program as the close button does: with the toolkit's
+// close action set to exit, leaving the main loop exits with status 0.
+void onKeyboard(unsigned char key, int, int) {
+  if (key == 27 || key == 'q') {
+    glutLeaveMainLoop();
+  }
+}
+
 } // namespace
 
 void setColor(ColorIndex index) {
@@ -117,5 +125,6 @@ void runDisplay(int argc, char **argv) {
   // first frame.
   glutDisplayFunc(onDisplay);
   glutReshapeFunc(onReshape);
+  glutKeyboardFunc(onKeyboard);
   glutMainLoop();
 }

@@ -4,8 +4,9 @@
 
 // Opens the window "Geometrija - prikaz zadatka" (1024 × 700 at (100, 50)),
 // places the camera over the scene's bounds and draws the scene until the
-// toolkit ends the process, which it does through the normal exit path when
-// the user closes the window. argc and argv are main's, handed to the toolkit.
+// toolkit ends the process, which it does through the normal exit path with
+// status 0 when the user closes the window or presses Esc or q. argc and argv
+// are main's, handed to the toolkit.
 void runDisplay(int argc, char **argv);
 
 // Reshape handler: viewport over the whole window and a 45-degree perspective
