@@ -93,8 +93,8 @@ TEST_F(ThreeViews, EdgesInTheirPrescribedOrder) {
                          {kA2, kC2, kGreen},
                          {kB2, kC2, kGreen},
                          {kHexagon[0], kHexagon[1], kRed},
-                         {kHexagon[1], kHexagon[2], kRed},
-                         {kHexagon[0], kHexagon[2], kRed}};
+                         {kHexagon[0], kHexagon[2], kRed},
+                         {kHexagon[1], kHexagon[2], kRed}};
   for (int i = 0; i < 9; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(s[i].start.x, edges[i].from.x);
