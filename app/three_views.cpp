@@ -27,6 +27,18 @@ ScenePoint project(Point3 p, View view, float shift) {
   return {};
 }
 
+const char *labelOf(View view) {
+  switch (view) {
+  case View::xy:
+    return "XY";
+  case View::xz:
+    return "XZ";
+  case View::yz:
+    return "YZ";
+  }
+  return "";
+}
+
 void addEdge(Point3 from, Point3 to, View view, float shift, ColorIndex color) {
   addSegment({project(from, view, shift), project(to, view, shift)}, color);
 }
@@ -50,6 +62,11 @@ void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
   const Point3 corners[6] = {M, N, P, Q, R, S};
   const int cornerCount = (result >= 1 && result <= 6) ? result : 0;
   const float shift = viewShift(vertices, 6);
+  // The drawn heights are y in the XY view and z in the other two.
+  float lowest = std::numeric_limits<float>::infinity();
+  for (const Point3 &p : vertices) {
+    lowest = std::min({lowest, p.y, p.z});
+  }
 
   for (const View view : {View::xy, View::xz, View::yz}) {
     for (const Point3 &p : {A, B, C}) {
@@ -75,5 +92,14 @@ void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
         addEdge(corners[i], corners[j], view, shift, kIntersectionColor);
       }
     }
+
+    double left = kInfinity;
+    double right = -kInfinity;
+    for (const Point3 &p : vertices) {
+      const double u = project(p, view, shift).x;
+      left = std::min(left, u);
+      right = std::max(right, u);
+    }
+    addLabel({float((left + right) / 2.0), lowest, labelOf(view)});
   }
 }

@@ -14,7 +14,9 @@ float viewShift(const Point3 *points, int count);
 // intersection lies inside both triangles, so it never widens the spread). In
 // each view: the vertices and then the edges of the first triangle in blue
 // (AB, BC, AC) and of the second in green (A'B', A'C', B'C'), then the
-// intersection in red, its corners joined pairwise. Only the first `result`
-// slots are read; a result outside 1 to 6 draws no intersection.
+// intersection in red, its corners joined pairwise; then the view's label
+// ("XY", "XZ", "YZ"), centred on the view's width at the scene's lowest
+// point. Only the first `result` slots are read; a result outside 1 to 6
+// draws no intersection.
 void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
                IntersectionKind result, Point3 M, Point3 N, Point3 P, Point3 Q, Point3 R, Point3 S);

@@ -10,6 +10,9 @@
 
 namespace {
 
+void *const kLabelFont = GLUT_BITMAP_HELVETICA_12;
+constexpr float kLabelDrop = 18.0f; // pixels from the anchor down to the baseline
+
 constexpr int kCircleVertices = 100;
 constexpr double kCircleStep = 2.0 * std::numbers::pi / kCircleVertices;
 
@@ -53,6 +56,17 @@ void drawPoint(const ScenePoint &point) {
   glBegin(GL_POINTS);
   glVertex2f(point.x, point.y);
   glEnd();
+}
+
+// The raster position is set in scene units and then moved in pixels, so the
+// text keeps its size and its distance from the views at any scale.
+void drawLabel(const SceneLabel &label) {
+  const auto *text = reinterpret_cast<const unsigned char *>(label.text);
+  setColor(kDefaultColor); // black, taken up by glRasterPos
+  glRasterPos2f(label.x, label.y);
+  glBitmap(0, 0, 0.0f, 0.0f, -float(glutBitmapLength(kLabelFont, text)) / 2.0f, -kLabelDrop,
+           nullptr);
+  glutBitmapString(kLabelFont, text);
 }
 
 // Esc or q ends the program as the close button does: with the toolkit's
@@ -104,6 +118,9 @@ void onDisplay() {
   }
   for (const ScenePoint &point : scene.points) {
     drawPoint(point);
+  }
+  for (const SceneLabel &label : scene.labels) {
+    drawLabel(label);
   }
   glPopMatrix();
   glFlush();

@@ -16,7 +16,7 @@ void runDisplay(int argc, char **argv);
 void onReshape(int width, int height);
 
 // Display handler: clears to the background and draws circles, lines,
-// segments and points, in that order, each list in insertion order.
+// segments, points and labels, in that order, each list in insertion order.
 void onDisplay();
 
 // Makes the table colour of `index` current; an index without an entry
