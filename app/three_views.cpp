@@ -3,6 +3,7 @@
 #include "scene/scene_store.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -10,6 +11,7 @@ constexpr ColorIndex kFirstColor = 2;        // blue
 constexpr ColorIndex kSecondColor = 1;       // green
 constexpr ColorIndex kIntersectionColor = 0; // red
 constexpr float kMinimumShift = 10.0f;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 enum class View { xy, xz, yz };
 
@@ -25,6 +27,18 @@ ScenePoint project(Point3 p, View view, float shift) {
   return {};
 }
 
+const char *labelOf(View view) {
+  switch (view) {
+  case View::xy:
+    return "XY";
+  case View::xz:
+    return "XZ";
+  case View::yz:
+    return "YZ";
+  }
+  return "";
+}
+
 void addEdge(Point3 from, Point3 to, View view, float shift, ColorIndex color) {
   addSegment({project(from, view, shift), project(to, view, shift)}, color);
 }
@@ -32,11 +46,8 @@ void addEdge(Point3 from, Point3 to, View view, float shift, ColorIndex color) {
 } // namespace
 
 float viewShift(const Point3 *points, int count) {
-  if (count == 0) {
-    return kMinimumShift;
-  }
-  double smallest = points[0].x;
-  double largest = points[0].x;
+  double smallest = kInfinity;
+  double largest = -kInfinity;
   for (int i = 0; i < count; ++i) {
     smallest = std::min({smallest, double(points[i].x), double(points[i].y)});
     largest = std::max({largest, double(points[i].x), double(points[i].y)});
@@ -47,12 +58,15 @@ float viewShift(const Point3 *points, int count) {
 void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
                IntersectionKind result, Point3 M, Point3 N, Point3 P, Point3 Q, Point3 R,
                Point3 S) {
+  const Point3 vertices[6] = {A, B, C, A2, B2, C2};
   const Point3 corners[6] = {M, N, P, Q, R, S};
   const int cornerCount = (result >= 1 && result <= 6) ? result : 0;
-
-  Point3 all[12] = {A, B, C, A2, B2, C2};
-  std::copy(corners, corners + cornerCount, all + 6);
-  const float shift = viewShift(all, 6 + cornerCount);
+  const float shift = viewShift(vertices, 6);
+  // The drawn heights are y in the XY view and z in the other two.
+  float lowest = std::numeric_limits<float>::infinity();
+  for (const Point3 &p : vertices) {
+    lowest = std::min({lowest, p.y, p.z});
+  }
 
   for (const View view : {View::xy, View::xz, View::yz}) {
     for (const Point3 &p : {A, B, C}) {
@@ -71,19 +85,21 @@ void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
     for (int i = 0; i < cornerCount; ++i) {
       addPoint(project(corners[i], view, shift), kIntersectionColor);
     }
-    if (cornerCount == 3) {
-      // A triangle's edges go round it: MN, NP, MP.
-      addEdge(M, N, view, shift, kIntersectionColor);
-      addEdge(N, P, view, shift, kIntersectionColor);
-      addEdge(M, P, view, shift, kIntersectionColor);
-    } else {
-      // Corners come in the order found, not around the polygon: joining
-      // every pair draws the outline whatever that order.
-      for (int i = 0; i < cornerCount; ++i) {
-        for (int j = i + 1; j < cornerCount; ++j) {
-          addEdge(corners[i], corners[j], view, shift, kIntersectionColor);
-        }
+    // Corners come in the order found, not around the polygon: joining every
+    // pair draws the outline whatever that order.
+    for (int i = 0; i < cornerCount; ++i) {
+      for (int j = i + 1; j < cornerCount; ++j) {
+        addEdge(corners[i], corners[j], view, shift, kIntersectionColor);
       }
     }
+
+    double left = kInfinity;
+    double right = -kInfinity;
+    for (const Point3 &p : vertices) {
+      const double u = project(p, view, shift).x;
+      left = std::min(left, u);
+      right = std::max(right, u);
+    }
+    addLabel({float((left + right) / 2.0), lowest, labelOf(view)});
   }
 }

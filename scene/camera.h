@@ -14,6 +14,17 @@ struct Camera {
 // A = |minimum.x| + maximum.x when 2·A > B, else B = |minimum.y| + maximum.y.
 Camera cameraFromBounds(const SceneBounds &bounds);
 
+// Pixels kept free on every side of the bounds when the window is fitted:
+// room for the views' labels under the lowest point.
+inline constexpr int kFitMargin = 24;
+
+// The camera distance for a window of width × height pixels with a 45-degree
+// vertical field of view: cameraFromBounds's distance wherever it already
+// shows the whole of `bounds` with kFitMargin pixels to spare on every side,
+// else the nearest distance that does. A window no larger than the margins
+// counts as one pixel of room.
+float viewDistance(const SceneBounds &bounds, int width, int height);
+
 struct DepthRange {
   double nearPlane;
   double farPlane;

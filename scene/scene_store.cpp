@@ -54,3 +54,5 @@ void addSegment(SceneSegment segment, ColorIndex color) {
   widen(scene.bounds, segment.start.x, segment.start.y);
   widen(scene.bounds, segment.end.x, segment.end.y);
 }
+
+void addLabel(SceneLabel label) { scene.labels.push_back(label); }

@@ -52,6 +52,15 @@ struct SceneBounds {
   ScenePoint maximum{0.0f, 0.0f};
 };
 
+// A caption of the picture, drawn in black: centred under (x, y), a few
+// pixels below it whatever the scale. Not a record of the drawing: it widens
+// no bounds, so the camera never moves for it.
+struct SceneLabel {
+  float x = 0.0f;
+  float y = 0.0f;
+  const char *text = "";
+};
+
 // The drawable model. Lists keep their records in insertion order.
 struct Scene {
   SceneBounds bounds;
@@ -59,6 +68,7 @@ struct Scene {
   std::list<SceneSegment> segments;
   std::list<SceneLine> lines;
   std::list<SceneCircle> circles;
+  std::list<SceneLabel> labels;
 };
 
 // The one scene of the process, filled before the window opens and only read
@@ -72,3 +82,6 @@ void addPoint(ScenePoint point, ColorIndex color);
 // Appends a copy of `segment` with its own colour replaced by `color` (its
 // ends keep theirs), then widens the bounds with start, then with end.
 void addSegment(SceneSegment segment, ColorIndex color);
+
+// Appends a copy of `label`; the bounds stay as they are.
+void addLabel(SceneLabel label);

@@ -10,9 +10,8 @@
 
 namespace {
 
-// Computed once, before the window's first reshape, from bounds that no
-// longer change.
-Camera camera{};
+void *const kLabelFont = GLUT_BITMAP_HELVETICA_12;
+constexpr float kLabelDrop = 18.0f; // pixels from the anchor down to the baseline
 
 constexpr int kCircleVertices = 100;
 constexpr double kCircleStep = 2.0 * std::numbers::pi / kCircleVertices;
@@ -59,6 +58,25 @@ void drawPoint(const ScenePoint &point) {
   glEnd();
 }
 
+// The raster position is set in scene units and then moved in pixels, so the
+// text keeps its size and its distance from the views at any scale.
+void drawLabel(const SceneLabel &label) {
+  const auto *text = reinterpret_cast<const unsigned char *>(label.text);
+  setColor(kDefaultColor); // black, taken up by glRasterPos
+  glRasterPos2f(label.x, label.y);
+  glBitmap(0, 0, 0.0f, 0.0f, -float(glutBitmapLength(kLabelFont, text)) / 2.0f, -kLabelDrop,
+           nullptr);
+  glutBitmapString(kLabelFont, text);
+}
+
+// Esc or q ends the program as the close button does: with the toolkit's
+// close action set to exit, leaving the main loop exits with status 0.
+void onKeyboard(unsigned char key, int, int) {
+  if (key == 27 || key == 'q') {
+    glutLeaveMainLoop();
+  }
+}
+
 } // namespace
 
 void setColor(ColorIndex index) {
@@ -71,10 +89,17 @@ void onReshape(int width, int height) {
   if (height == 0) {
     height = 1;
   }
+  // The bounds no longer change; the distance follows the window's shape, so
+  // that a square or tall window still shows all three views.
+  const Camera camera = cameraFromBounds(scene.bounds);
+  const float distance = viewDistance(scene.bounds, width, height);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(-camera.cx, -camera.cy, -distance);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glViewport(0, 0, width, height);
-  const DepthRange depth = depthRange(camera.distance);
+  const DepthRange depth = depthRange(distance);
   gluPerspective(45.0, double(width) / double(height), depth.nearPlane, depth.farPlane);
 }
 
@@ -94,6 +119,9 @@ void onDisplay() {
   for (const ScenePoint &point : scene.points) {
     drawPoint(point);
   }
+  for (const SceneLabel &label : scene.labels) {
+    drawLabel(label);
+  }
   glPopMatrix();
   glFlush();
   glutSwapBuffers();
@@ -110,19 +138,10 @@ void runDisplay(int argc, char **argv) {
   glutCreateWindow("Geometrija - prikaz zadatka");
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 
-  camera = cameraFromBounds(scene.bounds);
-
-  // Replaced by onReshape before the first frame.
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(30.0, 1.0, 1.0, 20.0);
-  gluLookAt(camera.cx, camera.cy, camera.distance, camera.cx, camera.cy, 0.0, 0.0, 1.0, 0.0);
-
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glTranslatef(-camera.cx, -camera.cy, -camera.distance);
-
+  // The camera is placed by onReshape, which the toolkit calls before the
+  // first frame.
   glutDisplayFunc(onDisplay);
   glutReshapeFunc(onReshape);
+  glutKeyboardFunc(onKeyboard);
   glutMainLoop();
 }

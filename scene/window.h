@@ -4,16 +4,19 @@
 
 // Opens the window "Geometrija - prikaz zadatka" (1024 × 700 at (100, 50)),
 // places the camera over the scene's bounds and draws the scene until the
-// toolkit ends the process, which it does through the normal exit path when
-// the user closes the window. argc and argv are main's, handed to the toolkit.
+// toolkit ends the process, which it does through the normal exit path with
+// status 0 when the user closes the window or presses Esc or q. argc and argv
+// are main's, handed to the toolkit.
 void runDisplay(int argc, char **argv);
 
 // Reshape handler: viewport over the whole window and a 45-degree perspective
-// whose depth range keeps the scene plane in view. A height of 0 counts as 1.
+// from the camera over the bounds' centre, at viewDistance for this window
+// and with a depth range that keeps the scene plane in view. A height of 0
+// counts as 1.
 void onReshape(int width, int height);
 
 // Display handler: clears to the background and draws circles, lines,
-// segments and points, in that order, each list in insertion order.
+// segments, points and labels, in that order, each list in insertion order.
 void onDisplay();
 
 // Makes the table colour of `index` current; an index without an entry
