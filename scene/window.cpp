@@ -128,10 +128,12 @@ void onDisplay() {
 }
 
 void runDisplay(int argc, char **argv) {
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  // Size and position come before glutInit, which reads a -geometry argument
+  // that overrides them.
   glutInitWindowSize(1024, 700);
   glutInitWindowPosition(100, 50);
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   // Closing the window ends the process through exit(), so the scene is
   // released on the normal path.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
