@@ -1,13 +1,16 @@
 #pragma once
 
 #include "app/dialogue.h"
+#include "app/three_views.h"
 #include "geometry/predicates.h"
-#include "intersection/intersection_report.h"
+#include "intersection/triangle_triangle.h"
+#include "scene/scene_store.h"
 #include "support/soundness.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 // Stops the run with a message: what libFuzzer reports as a crash.
@@ -33,20 +36,32 @@ inline bool acceptable(const Point3 (&v)[6]) {
   return true;
 }
 
-// What must hold for any computed intersection of the vertices `v`: a kind
-// from 0 to 6, exactly one message, which names the triangles
-// ("trouglovi"/"trouglova") once, and, for input the dialogue accepts, every
-// point on both triangles.
-inline void checkReport(const IntersectionReport &report, const Point3 (&v)[6]) {
+// What must hold for the intersection of any six vertices: a kind from 0 to 6,
+// the same through the printing entry, which writes no slot past it; exactly
+// one message, naming the triangles ("trouglovi"/"trouglova") once; for input
+// the dialogue accepts, every point on both triangles; and a picture of 6 + kind
+// points in each of the three views.
+inline void checkIntersection(const Point3 (&v)[6]) {
+  const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
   FUZZ_CHECK(report.kind >= 0 && report.kind <= 6);
-  char *text = nullptr;
-  std::size_t size = 0;
-  std::FILE *out = open_memstream(&text, &size);
-  printReport(out, report);
+  Point3 s[6];
+  std::memset(s, 0x5a, sizeof s);
+  const std::string untouched(reinterpret_cast<const char *>(s), sizeof s);
+  char printed[1024] = {};
+  std::FILE *out = fmemopen(printed, sizeof printed - 1, "w");
+  std::FILE *console = stdout;
+  stdout = out;
+  const IntersectionKind kind = intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &s[0], &s[1],
+                                                   &s[2], &s[3], &s[4], &s[5]);
+  stdout = console;
   std::fclose(out);
-  const std::string printed(text, size);
-  std::free(text);
-  FUZZ_CHECK(printed.find("trougl") != std::string::npos &&
-             printed.find("trougl") == printed.rfind("trougl"));
+  FUZZ_CHECK(kind == report.kind && std::memcmp(s + kind, untouched.data() + kind * sizeof *s,
+                                                (6 - kind) * sizeof *s) == 0);
+  const std::string text(printed);
+  FUZZ_CHECK(text.find("trougl") != std::string::npos &&
+             text.find("trougl") == text.rfind("trougl"));
   FUZZ_CHECK(!acceptable(v) || soundness::firstStrayPoint(report, v) == -1);
+  scene = Scene{};
+  fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
+  FUZZ_CHECK(scene.points.size() == std::size_t(18 + 3 * kind));
 }
