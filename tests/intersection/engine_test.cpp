@@ -4,6 +4,7 @@
 #include "geometry/predicates.h"
 #include "intersection/segment_segment.h"
 #include "intersection/triangle_plane.h"
+#include "scene/camera.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,16 @@ long long call(const std::string &operation, const Points &p, Point3 *o) {
     return samePoint(p[0], p[1]);
   if (operation == "planeValue")
     return planeValue(p[0], makePlane(p[1], p[2], p[3]));
-  o[0] = linePlaneIntersection(makePlane(p[0], p[1], p[2]), p[3], p[4]); // linePlane
+  if (operation == "linePlane") {
+    o[0] = linePlaneIntersection(makePlane(p[0], p[1], p[2]), p[3], p[4]);
+    return 1;
+  }
+  const SceneBounds bounds{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
+  const Camera camera = cameraFromBounds(bounds);
+  const float fitted = viewDistance(bounds, int(p[2].x), int(p[2].y));
+  const DepthRange depth = depthRange(fitted);
+  o[0] = {camera.cx, camera.cy, camera.distance};
+  o[1] = {fitted, float(depth.nearPlane), float(depth.farPlane)};
   return 1;
 }
 

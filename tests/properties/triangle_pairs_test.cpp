@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <random>
@@ -100,13 +101,13 @@ Six generate(std::mt19937 &random, Family family) {
   return v;
 }
 
-IntersectionReport intersect(const Six &v, int first = 0) {
-  Point3 p[6];
-  for (int i = 0; i < 6; ++i) {
-    const I3 a = v[(first + i) % 6];
-    p[i] = {float(a.x), float(a.y), float(a.z)};
-  }
-  return triangleIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
+// The intersection of the six vertices, checked: the same kind with the
+// triangles swapped, and every point on both triangles.
+IntersectionReport checked(const Point3 (&v)[6]) {
+  const IntersectionReport r = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
+  EXPECT_EQ(r.kind, triangleIntersection(v[3], v[4], v[5], v[0], v[1], v[2]).kind) << "swapped";
+  EXPECT_EQ(soundness::firstStrayPoint(r, v), -1) << "a point off a triangle";
+  return r;
 }
 
 class TrianglePairs : public ::testing::TestWithParam<Family> {};
@@ -120,15 +121,14 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
     if (equal(0, 1) || equal(0, 2) || equal(1, 2) || equal(3, 4) || equal(3, 5) || equal(4, 5)) {
       continue; // the dialogue refuses such input
     }
-    const IntersectionReport r = intersect(v);
-    SCOPED_TRACE(testing::Message() << "pair " << n << ", kind " << r.kind);
+    Point3 p[6];
+    std::transform(v.begin(), v.end(), p, [](I3 a) {
+      return Point3{float(a.x), float(a.y), float(a.z)};
+    });
+    SCOPED_TRACE(testing::Message() << "pair " << n);
+    const IntersectionReport r = checked(p);
+    ASSERT_FALSE(HasFailure());
     ASSERT_EQ(r.kind > 0, meet(v));
-    ASSERT_EQ(r.kind, intersect(v, 3).kind) << "triangles swapped";
-    Point3 vertices[6];
-    for (int i = 0; i < 6; ++i) {
-      vertices[i] = {float(v[i].x), float(v[i].y), float(v[i].z)};
-    }
-    ASSERT_EQ(soundness::firstStrayPoint(r, vertices), -1);
     const I3 ns = cross(v[1] - v[0], v[2] - v[0]), nt = cross(v[4] - v[3], v[5] - v[3]);
     if (isZero(ns) || isZero(nt) || !isZero(cross(ns, nt)) || dot(ns, v[3] - v[0]) != 0) {
       ASSERT_LE(r.kind, 2); // polygons only for two proper triangles in one plane
@@ -159,9 +159,8 @@ TEST(BenchmarkPairs, SegmentsForIntersectingPairsNothingForSeparatedOnes) {
     for (const BenchmarkPair &pair : pairs) {
       const Point3 v[6] = {pair.first[0],  pair.first[1],  pair.first[2],
                            pair.second[0], pair.second[1], pair.second[2]};
-      const IntersectionReport r = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
-      ASSERT_EQ(r.kind, kind) << file << " pair " << &pair - pairs.data();
-      ASSERT_EQ(soundness::firstStrayPoint(r, v), -1) << file << " pair " << &pair - pairs.data();
+      ASSERT_EQ(checked(v).kind, kind) << file << " pair " << &pair - pairs.data();
+      ASSERT_FALSE(HasFailure()) << file << " pair " << &pair - pairs.data();
     }
   }
 }

@@ -7,7 +7,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <png.h>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -67,18 +66,6 @@ Display *virtualDisplay() {
 unsigned long at(XImage *image, long x, long y) {
   const bool inside = x >= 0 && y >= 0 && x < image->width && y < image->height;
   return inside ? XGetPixel(image, int(x), int(y)) & 0xffffff : ~0ul;
-}
-
-void savePng(XImage *image, const std::string &path) {
-  std::vector<png_byte> rgb;
-  for (int i = 0; i < image->width * image->height; ++i) {
-    const unsigned long c = at(image, i % image->width, i / image->width);
-    rgb.insert(rgb.end(), {png_byte(c >> 16), png_byte(c >> 8), png_byte(c)});
-  }
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION, png.format = PNG_FORMAT_RGB;
-  png.width = image->width, png.height = image->height;
-  png_image_write_to_file(&png, path.c_str(), 0, rgb.data(), 0, nullptr);
 }
 
 struct Case {
@@ -196,9 +183,6 @@ TEST_P(WindowTest, ShowsTheThreeViewsAndClosesAsAUserDoes) {
       },
       5);
   EXPECT_EQ(faults, "");
-  if (const char *folder = getenv("PRESEK_SCREENSHOT_DIR"); folder && image) {
-    savePng(image, std::string(folder) + "/" + c.name + ".png");
-  }
   // The answer is on the console, not in a buffer, while the window shows.
   char printed[65536] = {};
   fcntl(out[0], F_SETFL, O_NONBLOCK);
