@@ -18,19 +18,16 @@ struct V {
 };
 inline V operator-(V a, V b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline long double dot(V a, V b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline V at(V a, V d, long double t) { return {a.x + t * d.x, a.y + t * d.y, a.z + t * d.z}; }
+inline V cross(V a, V b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 inline V of(Point3 p) { return {p.x, p.y, p.z}; }
 
 inline long double toSegment(V p, V a, V b) {
-  const V d = b - a;
-  const long double dd = dot(d, d);
-  const long double t = dd == 0 ? 0 : std::clamp(dot(p - a, d) / dd, 0.0L, 1.0L);
-  const V off = p - at(a, d, t);
+  const V d = b - a, w = p - a;
+  const long double t = dot(d, d) == 0 ? 0 : std::clamp(dot(w, d) / dot(d, d), 0.0L, 1.0L);
+  const V off = w - V{t * d.x, t * d.y, t * d.z};
   return std::sqrt(dot(off, off));
-}
-
-inline V cross(V a, V b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
 // Over the triangle (on the inner side of each edge, seen along its normal)
@@ -53,15 +50,14 @@ inline long double toTriangle(V p, V a, V b, V c) {
 inline int firstStrayPoint(const IntersectionReport &report, const Point3 (&v)[6]) {
   long double scale = 1;
   for (const Point3 &p : v) {
-    scale = std::max({scale, std::fabs((long double)p.x), std::fabs((long double)p.y),
-                      std::fabs((long double)p.z)});
+    scale = std::max({scale, std::fabs(of(p).x), std::fabs(of(p).y), std::fabs(of(p).z)});
   }
-  const long double reach = 1.75L * 1e-5L * scale;
   for (int i = 0; i < report.kind; ++i) {
     const V p = of(report.points[i]);
-    if (!(toTriangle(p, of(v[0]), of(v[1]), of(v[2])) < reach &&
-          toTriangle(p, of(v[3]), of(v[4]), of(v[5])) < reach)) {
-      return i;
+    for (const int t : {0, 3}) {
+      if (!(toTriangle(p, of(v[t]), of(v[t + 1]), of(v[t + 2])) < 1.75L * 1e-5L * scale)) {
+        return i;
+      }
     }
   }
   return -1;

@@ -47,16 +47,15 @@ pid_t spawn(std::vector<const char *> argv, int in, int out) {
 // pipe; its root reports each window mapped.
 Display *virtualDisplay() {
   int fds[2];
-  char number[16] = {}, name[16];
-  if (pipe(fds) != 0) {
-    return nullptr;
-  }
+  char number[16] = {};
+  EXPECT_EQ(pipe(fds), 0);
   spawn({"Xvfb", "-displayfd", std::to_string(fds[1]).c_str(), "-screen", "0", "1280x1024x24",
          "-nolisten", "tcp"},
         open("/dev/null", O_RDONLY), open("/dev/null", O_WRONLY));
   close(fds[1]);
-  snprintf(name, sizeof name, ":%d", read(fds[0], number, 15) > 0 ? atoi(number) : -1);
-  setenv("DISPLAY", name, 1);
+  EXPECT_GT(read(fds[0], number, sizeof number - 1), 0)
+      << "no X server: tools/install-dependencies";
+  setenv("DISPLAY", (":" + std::to_string(std::atoi(number))).c_str(), 1);
   Display *display = XOpenDisplay(nullptr);
   display &&XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
   return display;

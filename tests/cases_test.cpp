@@ -1,0 +1,175 @@
+// Two tables of cases, one per line: whole sessions of the program as a user
+// runs it (program_cases.txt), and single calls of the engine's routines at
+// the edges that a session cannot reach on its own (engine_cases.txt). The
+// head of each file says how its lines read.
+#include "geometry/plane.h"
+#include "geometry/predicates.h"
+#include "intersection/segment_segment.h"
+#include "intersection/triangle_plane.h"
+#include "scene/camera.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <tuple>
+
+namespace {
+
+// The rows of a case table: one per line, fields separated by " | "; blank
+// lines and lines that start with '#' are comments.
+inline std::vector<std::vector<std::string>> readTable(const std::string &path) {
+  std::vector<std::vector<std::string>> rows;
+  std::ifstream file(path);
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') {
+      continue;
+    }
+    rows.emplace_back();
+    for (std::size_t at = 0, bar = 0; bar != std::string::npos; at = bar + 3) {
+      bar = line.find(" | ", at);
+      rows.back().push_back(line.substr(at, bar - at));
+    }
+  }
+  return rows;
+}
+
+const char *const kPoints[6] = {"A", "B", "C", "A'", "B'", "C'"};
+
+// C escapes: \n, \t and \xHH.
+std::string unescape(const std::string &text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char next = i + 1 < text.size() && text[i] == '\\' ? text[++i] : 0;
+    plain += next == 'n' ? '\n' : next == 't' ? '\t' : next == 0 ? text[i] : '?';
+    if (next == 'x') {
+      plain.back() = char(std::stoi(text.substr(i + 1, 2), nullptr, 16)), i += 2;
+    }
+  }
+  return plain;
+}
+
+struct Session {
+  std::string out, err;
+  int status;
+};
+
+// Types `input` into the program, with `args` on its command line; a program
+// still running after ten seconds is killed. With `holdOpen` the input stays
+// open, as at a terminal, and the program is stopped after three seconds
+// (status 124): what it prints before it waits for more must not sit in a
+// buffer, where the stop would lose it.
+Session run(const std::string &args, const std::string &input, bool holdOpen) {
+  char in[] = "/tmp/presek-in-XXXXXX", err[] = "/tmp/presek-err-XXXXXX";
+  const int fd = mkstemp(in);
+  EXPECT_EQ(write(fd, input.data(), input.size()), ssize_t(input.size()));
+  close(fd), close(mkstemp(err));
+  const std::string program = std::string("env -u DISPLAY -u WAYLAND_DISPLAY timeout ") +
+                              (holdOpen ? "3 " : "-s KILL 10 ") + PRESEK_PROGRAM + " " + args;
+  const std::string command =
+      holdOpen ? "(cat " + std::string(in) + "; sleep 4) | " + program : program + " <" + in;
+  Session s;
+  std::FILE *out = popen((command + " 2>" + err).c_str(), "r");
+  for (int c; (c = std::fgetc(out)) != EOF;) {
+    s.out += char(c);
+  }
+  const int status = pclose(out);
+  s.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream errors(err);
+  s.err.assign(std::istreambuf_iterator<char>(errors), {});
+  unlink(in), unlink(err);
+  return s;
+}
+
+TEST(Program, AnswersEveryCaseOfTheTable) {
+  const auto cases = readTable(PRESEK_PROGRAM_CASES);
+  ASSERT_GT(cases.size(), 40u);
+  const std::string banner = unescape(cases[0][1]);
+  for (auto c = cases.begin() + 1; c != cases.end(); ++c) {
+    ASSERT_EQ(c->size(), 7u) << c->front();
+    const auto &[name, args, typed, prompts, out, err, status] =
+        std::tie((*c)[0], (*c)[1], (*c)[2], (*c)[3], (*c)[4], (*c)[5], (*c)[6]);
+    SCOPED_TRACE(name);
+    std::string expected = prompts == "-" ? "" : banner;
+    for (int i = 0; prompts != "-" && i < std::stoi(prompts); ++i) {
+      expected += std::string("Unesite koordinate tacke ") + kPoints[i] + ":\n";
+    }
+    expected += unescape(out);
+    const Session s = run(args, unescape(typed), status == "124");
+    ASSERT_EQ(s.out, expected);
+    ASSERT_TRUE(err == "*" || s.err == unescape(err)) << s.err;
+    ASSERT_EQ(s.status, std::stoi(status));
+  }
+}
+
+using Points = std::vector<Point3>;
+
+// The call `operation` on the points `p`, writing its outputs to `o`.
+long long call(const std::string &operation, const Points &p, Point3 *o) {
+  if (operation == "cut")
+    return cutTriangleByPlane(p[0], p[1], p[2], p[3], p[4], p[5], &o[0], &o[1]);
+  if (operation == "segment")
+    return segmentIntersection(p[0], p[1], p[2], p[3], &o[0], &o[1]);
+  if (operation == "ends")
+    return overlapBetweenEnds(p[0], p[1], p[2], p[3], &o[0], &o[1]);
+  if (operation == "inTriangle")
+    return pointInTriangle(p[0], p[1], p[2], p[3]);
+  if (operation == "onSegment")
+    return pointOnSegment(p[0], p[1], p[2]);
+  if (operation == "same")
+    return samePoint(p[0], p[1]);
+  if (operation == "planeValue")
+    return planeValue(p[0], makePlane(p[1], p[2], p[3]));
+  if (operation == "linePlane") {
+    o[0] = linePlaneIntersection(makePlane(p[0], p[1], p[2]), p[3], p[4]);
+    return 1;
+  }
+  const SceneBounds bounds{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
+  const Camera camera = cameraFromBounds(bounds);
+  const float fitted = viewDistance(bounds, int(p[2].x), int(p[2].y));
+  const DepthRange depth = depthRange(fitted);
+  o[0] = {camera.cx, camera.cy, camera.distance};
+  o[1] = {fitted, float(depth.nearPlane), float(depth.farPlane)};
+  return 1;
+}
+
+// Points written x,y,z, separated by spaces.
+Points readPoints(const std::string &text) {
+  Points points;
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    char *at = word.data();
+    const float x = std::strtof(at, &at), y = std::strtof(at + 1, &at),
+                z = std::strtof(at + 1, &at);
+    points.push_back({x, y, z});
+  }
+  return points;
+}
+
+TEST(Engine, EveryCallOfTheTable) {
+  const auto calls = readTable(PRESEK_ENGINE_CASES);
+  ASSERT_GT(calls.size(), 80u);
+  for (const auto &c : calls) {
+    ASSERT_EQ(c.size(), 6u) << c[0];
+    SCOPED_TRACE(c[0]);
+    const Point3 untouched{-777.0f, 777.0f, -777.0f};
+    Point3 out[2] = {untouched, untouched};
+    EXPECT_EQ(call(c[1], readPoints(c[2]), out), std::stoll(c[3]));
+    const Points expected = readPoints(c[4]);
+    for (std::size_t i = 0; i < 2; ++i) {
+      // Within the row's reach when it names a point, else left as it was.
+      const Point3 e = i < expected.size() ? expected[i] : untouched;
+      const double reach = i < expected.size() ? std::stod(c[5]) : 0;
+      EXPECT_TRUE(std::fabs(out[i].x - e.x) <= reach && std::fabs(out[i].y - e.y) <= reach &&
+                  std::fabs(out[i].z - e.z) <= reach)
+          << "output " << i + 1 << ": (" << out[i].x << ", " << out[i].y << ", " << out[i].z << ")";
+    }
+  }
+}
+
+} // namespace
