@@ -1,18 +1,17 @@
 // Thousands of generated triangle pairs with integer coordinates, where every
 // on-the-plane decision is exact, in families that reach each path of the
-// engine, and the public benchmark pairs. An exact separating-axis test in
+// engine. (The public benchmark pairs are checked by engine_bench --check, in
+// CI.) An exact separating-axis test in
 // integers says whether the triangles meet; the engine must agree, whichever
 // triangle comes first, and every point it reports must lie on both.
 #include "intersection/triangle_triangle.h"
 
-#include "bench/benchmark_pairs.h"
 #include "support/soundness.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <random>
 
 namespace {
@@ -146,23 +145,5 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
 
 INSTANTIATE_TEST_SUITE_P(Properties, TrianglePairs, ::testing::Range(general, Family(far + 1)),
                          [](const auto &info) { return std::string(kFamilies[info.param]); });
-
-// The public benchmark: every intersecting pair meets in a segment of both
-// triangles, every separated pair is apart.
-TEST(BenchmarkPairs, SegmentsForIntersectingPairsNothingForSeparatedOnes) {
-  const char *root = std::getenv("PRESEK_SHARED_DATA");
-  for (const auto &[file, kind] : {std::pair{"intersected.txt", 2}, {"separated.txt", 0}}) {
-    const std::vector<BenchmarkPair> pairs = readBenchmarkPairs(root ? root : "", file);
-    if (pairs.empty()) {
-      GTEST_SKIP() << "benchmark pairs not found beside the project (../shared/data)";
-    }
-    for (const BenchmarkPair &pair : pairs) {
-      const Point3 v[6] = {pair.first[0],  pair.first[1],  pair.first[2],
-                           pair.second[0], pair.second[1], pair.second[2]};
-      ASSERT_EQ(checked(v).kind, kind) << file << " pair " << &pair - pairs.data();
-      ASSERT_FALSE(HasFailure()) << file << " pair " << &pair - pairs.data();
-    }
-  }
-}
 
 } // namespace
