@@ -61,7 +61,7 @@ struct Session {
 
 // Types `input` into the program, with `args` on its command line; a program
 // still running after ten seconds is killed. With `holdOpen` the input stays
-// open, as at a terminal, and the program is stopped after three seconds
+// open, as at a terminal, and the program is stopped after half a second
 // (status 124): what it prints before it waits for more must not sit in a
 // buffer, where the stop would lose it.
 Session run(const std::string &args, const std::string &input, bool holdOpen) {
@@ -70,9 +70,9 @@ Session run(const std::string &args, const std::string &input, bool holdOpen) {
   EXPECT_EQ(write(fd, input.data(), input.size()), ssize_t(input.size()));
   close(fd), close(mkstemp(err));
   const std::string program = std::string("env -u DISPLAY -u WAYLAND_DISPLAY timeout ") +
-                              (holdOpen ? "3 " : "-s KILL 10 ") + PRESEK_PROGRAM + " " + args;
+                              (holdOpen ? "0.5 " : "-s KILL 10 ") + PRESEK_PROGRAM + " " + args;
   const std::string command =
-      holdOpen ? "(cat " + std::string(in) + "; sleep 4) | " + program : program + " <" + in;
+      holdOpen ? "(cat " + std::string(in) + "; sleep 1) | " + program : program + " <" + in;
   Session s;
   std::FILE *out = popen((command + " 2>" + err).c_str(), "r");
   for (int c; (c = std::fgetc(out)) != EOF;) {
