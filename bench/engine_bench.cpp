@@ -5,7 +5,7 @@
 #include "bench/benchmark_pairs.h"
 #include "bench/moller_reference.h"
 #include "intersection/triangle_triangle.h"
-#include "support/soundness.h"
+#include "support/checks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -102,11 +102,10 @@ void checkAnswers() {
       const Point3(&t)[3] = pairs[i].second;
       const Point3 v[6] = {s[0], s[1], s[2], t[0], t[1], t[2]};
       const IntersectionReport engine = triangleIntersection(s[0], s[1], s[2], t[0], t[1], t[2]);
-      const char *wrong =
-          mollerIntersection(s, t).intersects != intersecting ? "the reference"
-          : engine.kind != (intersecting ? 2 : 0) || soundness::firstStrayPoint(engine, v) != -1
-              ? "the engine"
-              : nullptr;
+      const char *wrong = mollerIntersection(s, t).intersects != intersecting ? "the reference"
+                          : engine.kind != (intersecting ? 2 : 0) || !checks::faultsOf(v).empty()
+                              ? "the engine"
+                              : nullptr;
       if (wrong != nullptr) {
         std::fprintf(stderr, "engine_bench: %s gets pair %zu of %s wrong\n", wrong, i + 1, file);
         std::abort();

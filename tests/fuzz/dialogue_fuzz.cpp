@@ -1,7 +1,8 @@
 // Arbitrary bytes as the user's typing: the whole console dialogue through
 // in-memory streams, then, for accepted input, the computation and the
-// three-view picture.
-#include "fuzz_checks.h"
+// three-view picture; any fault stops the run, which libFuzzer reports as a
+// crash.
+#include "support/checks.h"
 
 #include <cstdint>
 #include <vector>
@@ -12,15 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   input.push_back('\0');
   std::FILE *in = fmemopen(input.data(), size == 0 ? 1 : size, "r");
   std::FILE *out = std::fopen("/dev/null", "w");
-  FUZZ_CHECK(in != nullptr && out != nullptr);
   TrianglePair v;
   const DialogueResult result = runDialogue(in, out, v);
-  std::fclose(in);
-  std::fclose(out);
+  std::fclose(in), std::fclose(out);
   const Point3 vertices[6] = {v[0], v[1], v[2], v[3], v[4], v[5]};
-  FUZZ_CHECK(result != DialogueResult::accepted || acceptable(vertices));
-  if (result == DialogueResult::accepted) {
-    checkIntersection(vertices);
+  const std::string faults = result != DialogueResult::accepted ? ""
+                             : checks::acceptable(vertices)     ? checks::faultsOf(vertices)
+                                                                : "a coordinate beyond the bound";
+  if (!faults.empty()) {
+    std::fprintf(stderr, "%s\n", faults.c_str()), std::abort();
   }
   return 0;
 }

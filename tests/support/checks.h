@@ -1,0 +1,117 @@
+#pragma once
+
+// What every answer must satisfy whatever the input, checked apart from the
+// engine's own arithmetic; the property test and the fuzzers share it.
+
+#include "app/dialogue.h"
+#include "app/three_views.h"
+#include "geometry/predicates.h"
+#include "intersection/triangle_triangle.h"
+#include "scene/scene_store.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace checks {
+
+struct V {
+  long double x, y, z;
+};
+inline V operator-(V a, V b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline long double dot(V a, V b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline V cross(V a, V b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+inline V of(Point3 p) { return {p.x, p.y, p.z}; }
+
+inline long double toSegment(V p, V a, V b) {
+  const V d = b - a, w = p - a;
+  const long double t = dot(d, d) == 0 ? 0 : std::clamp(dot(w, d) / dot(d, d), 0.0L, 1.0L);
+  const V off = w - V{t * d.x, t * d.y, t * d.z};
+  return std::sqrt(dot(off, off));
+}
+
+// Over the triangle (on the inner side of each edge, seen along its normal)
+// the distance to its plane, elsewhere to its nearest edge. The normal comes
+// from the two shortest edges: for a thin triangle the two long ones are
+// nearly parallel and their cross product cancels away to noise.
+inline long double toTriangle(V p, V a, V b, V c) {
+  V e[3] = {b - a, c - b, a - c};
+  std::sort(e, e + 3, [](V u, V w) { return dot(u, u) < dot(w, w); });
+  const V n = cross(e[0], e[1]);
+  const long double s1 = dot(cross(b - a, p - a), n), s2 = dot(cross(c - b, p - b), n),
+                    s3 = dot(cross(a - c, p - c), n);
+  const bool over = (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
+  const long double edges = std::min({toSegment(p, a, b), toSegment(p, a, c), toSegment(p, b, c)});
+  return dot(n, n) > 0 && over ? std::min(edges, std::fabs(dot(p - a, n)) / std::sqrt(dot(n, n)))
+                               : edges;
+}
+
+// True for six vertices the dialogue accepts: no coordinate beyond its bound,
+// no two equal vertices in a triangle.
+inline bool acceptable(const Point3 (&v)[6]) {
+  for (int i = 0; i < 6; ++i) {
+    const Point3 p = v[i], next = v[i % 3 == 2 ? i - 2 : i + 1];
+    if (!(std::fabs(p.x) <= kLargestCoordinate && std::fabs(p.y) <= kLargestCoordinate &&
+          std::fabs(p.z) <= kLargestCoordinate) ||
+        samePoint(p, next)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// What is wrong with the intersection of A B C and A' B' C' (v), or nothing:
+// its kind is 0 to 6; the printing entry gives that kind too and writes no
+// slot past it; one message names the
+// triangles ("trouglovi"/"trouglova") once; the picture holds 6 + kind points
+// in each of the three views; and, for input the dialogue accepts, every point
+// lies within the tolerance 0.00001 × L of both triangles (L = max(1, largest
+// |coordinate|)), in each coordinate as the engine confirms a crossing, so
+// within √3 times it in distance.
+inline std::string faultsOf(const Point3 (&v)[6]) {
+  const IntersectionReport r = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
+  if (r.kind < 0 || r.kind > 6) {
+    return "kind " + std::to_string(r.kind);
+  }
+  const Point3 untouched{-777.0f, 777.0f, -777.0f};
+  Point3 s[6];
+  std::fill(s, s + 6, untouched);
+  char printed[1024] = {};
+  std::FILE *console = stdout;
+  stdout = fmemopen(printed, sizeof printed - 1, "w");
+  const IntersectionKind kind = intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &s[0], &s[1],
+                                                   &s[2], &s[3], &s[4], &s[5]);
+  std::fclose(stdout), stdout = console;
+  const std::string text(printed);
+  if (kind != r.kind || std::any_of(s + kind, s + 6, [&](Point3 p) {
+        return p.x != untouched.x || p.y != untouched.y || p.z != untouched.z;
+      })) {
+    return "delivered kind " + std::to_string(kind) + " or a slot past it written";
+  }
+  if (text.find("trougl") == std::string::npos || text.find("trougl") != text.rfind("trougl")) {
+    return "not one message: " + text;
+  }
+  scene = Scene{};
+  fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
+  if (scene.points.size() != std::size_t(18 + 3 * kind)) {
+    return "a picture of " + std::to_string(scene.points.size()) + " points";
+  }
+  long double scale = 1;
+  for (const Point3 &p : v) {
+    scale = std::max({scale, std::fabs(of(p).x), std::fabs(of(p).y), std::fabs(of(p).z)});
+  }
+  for (int i = 0; acceptable(v) && i < r.kind; ++i) {
+    for (const int t : {0, 3}) {
+      if (!(toTriangle(of(r.points[i]), of(v[t]), of(v[t + 1]), of(v[t + 2])) <
+            1.75L * 1e-5L * scale)) {
+        return "point " + std::to_string(i) + " off triangle " + std::to_string(t / 3 + 1);
+      }
+    }
+  }
+  return "";
+}
+
+} // namespace checks
