@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::fclose(in), std::fclose(out);
   const Point3 vertices[6] = {v[0], v[1], v[2], v[3], v[4], v[5]};
   const std::string faults = result != DialogueResult::accepted ? ""
-                             : checks::acceptable(vertices)     ? checks::faultsOf(vertices)
+                             : checks::withinBound(vertices)    ? checks::faultsOf(vertices)
                                                                 : "a coordinate beyond the bound";
   if (!faults.empty()) {
     std::fprintf(stderr, "%s\n", faults.c_str()), std::abort();

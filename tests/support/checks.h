@@ -49,25 +49,21 @@ inline long double toTriangle(V p, V a, V b, V c) {
                                : edges;
 }
 
-// True for six vertices the dialogue accepts: no coordinate beyond its bound,
-// no two equal vertices in a triangle.
-inline bool acceptable(const Point3 (&v)[6]) {
-  for (int i = 0; i < 6; ++i) {
-    const Point3 p = v[i], next = v[i % 3 == 2 ? i - 2 : i + 1];
-    if (!(std::fabs(p.x) <= kLargestCoordinate && std::fabs(p.y) <= kLargestCoordinate &&
-          std::fabs(p.z) <= kLargestCoordinate) ||
-        samePoint(p, next)) {
-      return false;
-    }
-  }
-  return true;
+// True when no coordinate of the six vertices is beyond what the dialogue
+// accepts.
+inline bool withinBound(const Point3 (&v)[6]) {
+  return std::all_of(v, v + 6, [](Point3 p) {
+    return std::fabs(p.x) <= kLargestCoordinate && std::fabs(p.y) <= kLargestCoordinate &&
+           std::fabs(p.z) <= kLargestCoordinate;
+  });
 }
 
 // What is wrong with the intersection of A B C and A' B' C' (v), or nothing:
 // its kind is 0 to 6; the printing entry gives that kind too and writes no
 // slot past it; one message names the
 // triangles ("trouglovi"/"trouglova") once; the picture holds 6 + kind points
-// in each of the three views; and, for input the dialogue accepts, every point
+// in each of the three views; and, for coordinates within the bound the
+// dialogue sets, every point
 // lies within the tolerance 0.00001 × L of both triangles (L = max(1, largest
 // |coordinate|)), in each coordinate as the engine confirms a crossing, so
 // within √3 times it in distance.
@@ -103,7 +99,7 @@ inline std::string faultsOf(const Point3 (&v)[6]) {
   for (const Point3 &p : v) {
     scale = std::max({scale, std::fabs(of(p).x), std::fabs(of(p).y), std::fabs(of(p).z)});
   }
-  for (int i = 0; acceptable(v) && i < r.kind; ++i) {
+  for (int i = 0; withinBound(v) && i < r.kind; ++i) {
     for (const int t : {0, 3}) {
       if (!(toTriangle(of(r.points[i]), of(v[t]), of(v[t + 1]), of(v[t + 2])) <
             1.75L * 1e-5L * scale)) {
