@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -59,30 +60,29 @@ struct Session {
   int status;
 };
 
+std::string slurp(const std::string &path) {
+  std::ifstream file(path);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
 // Types `input` into the program, with `args` on its command line; a program
 // still running after ten seconds is killed. With `holdOpen` the input stays
 // open, as at a terminal, and the program is stopped after half a second
 // (status 124): what it prints before it waits for more must not sit in a
 // buffer, where the stop would lose it.
 Session run(const std::string &args, const std::string &input, bool holdOpen) {
-  char in[] = "/tmp/presek-in-XXXXXX", err[] = "/tmp/presek-err-XXXXXX";
-  const int fd = mkstemp(in);
-  EXPECT_EQ(write(fd, input.data(), input.size()), ssize_t(input.size()));
-  close(fd), close(mkstemp(err));
+  const std::string files = "/tmp/presek-" + std::to_string(getpid());
+  std::ofstream(files + ".in") << input;
   const std::string program = std::string("env -u DISPLAY -u WAYLAND_DISPLAY timeout ") +
                               (holdOpen ? "0.5 " : "-s KILL 10 ") + PRESEK_PROGRAM + " " + args;
-  const std::string command =
-      holdOpen ? "(cat " + std::string(in) + "; sleep 1) | " + program : program + " <" + in;
-  Session s;
-  std::FILE *out = popen((command + " 2>" + err).c_str(), "r");
-  for (int c; (c = std::fgetc(out)) != EOF;) {
-    s.out += char(c);
+  const std::string typed =
+      holdOpen ? "(cat " + files + ".in; sleep 1) | " + program : program + " <" + files + ".in";
+  const int status = std::system((typed + " >" + files + ".out 2>" + files + ".err").c_str());
+  Session s{slurp(files + ".out"), slurp(files + ".err"),
+            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  for (const char *suffix : {".in", ".out", ".err"}) {
+    unlink((files + suffix).c_str());
   }
-  const int status = pclose(out);
-  s.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream errors(err);
-  s.err.assign(std::istreambuf_iterator<char>(errors), {});
-  unlink(in), unlink(err);
   return s;
 }
 

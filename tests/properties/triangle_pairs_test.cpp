@@ -103,13 +103,9 @@ class TrianglePairs : public ::testing::TestWithParam<Family> {};
 
 TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
   std::mt19937 random(20261207u + GetParam());
-  int meeting = 0, tried = 0;
+  int meeting = 0;
   for (int n = 0; n < 3000; ++n) {
     const Six v = generate(random, GetParam());
-    const auto equal = [&](int i, int j) { return isZero(v[i] - v[j]); };
-    if (equal(0, 1) || equal(0, 2) || equal(1, 2) || equal(3, 4) || equal(3, 5) || equal(4, 5)) {
-      continue; // the dialogue refuses such input
-    }
     Point3 p[6];
     std::transform(v.begin(), v.end(), p, [](I3 a) {
       return Point3{float(a.x), float(a.y), float(a.z)};
@@ -122,15 +118,15 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
     if (isZero(ns) || isZero(nt) || !isZero(cross(ns, nt)) || dot(ns, v[3] - v[0]) != 0) {
       ASSERT_LE(r.kind, 2); // polygons only for two proper triangles in one plane
     }
-    meeting += r.kind > 0, ++tried;
+    meeting += r.kind > 0;
   }
   // Each family must reach both outcomes to mean anything, but for those that
   // always meet and the far one, which never does.
   const Family f = GetParam();
   EXPECT_TRUE(f == far                               ? meeting == 0
-              : f == sharedVertex || f == sharedEdge ? meeting == tried
-                                                     : meeting > 100 && meeting < tried - 100)
-      << meeting << " of " << tried;
+              : f == sharedVertex || f == sharedEdge ? meeting == 3000
+                                                     : meeting > 100 && meeting < 2900)
+      << meeting << " of 3000";
 }
 
 INSTANTIATE_TEST_SUITE_P(Properties, TrianglePairs, ::testing::Range(general, Family(far + 1)),

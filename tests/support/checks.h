@@ -60,13 +60,12 @@ inline bool withinBound(const Point3 (&v)[6]) {
 
 // What is wrong with the intersection of A B C and A' B' C' (v), or nothing:
 // its kind is 0 to 6; the printing entry gives that kind too and writes no
-// slot past it; one message names the
-// triangles ("trouglovi"/"trouglova") once; the picture holds 6 + kind points
-// in each of the three views; and, for coordinates within the bound the
-// dialogue sets, every point
-// lies within the tolerance 0.00001 × L of both triangles (L = max(1, largest
-// |coordinate|)), in each coordinate as the engine confirms a crossing, so
-// within √3 times it in distance.
+// slot past it; one message names the triangles ("trouglovi"/"trouglova")
+// once; the picture holds 6 + kind points in each of the three views; and, for
+// coordinates within the dialogue's bound, every point lies within the
+// tolerance 0.00001 × L of both triangles (L = max(1, largest |coordinate|)),
+// in each coordinate as the engine confirms a crossing, so within √3 times it
+// in distance.
 inline std::string faultsOf(const Point3 (&v)[6]) {
   const IntersectionReport r = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
   if (r.kind < 0 || r.kind > 6) {
