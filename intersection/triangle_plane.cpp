@@ -101,14 +101,10 @@ int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, const CuttingPlane &cutting
   const int onPlane = (sA == 0) + (sB == 0) + (sC == 0);
 
   if (onPlane == 2) {
-    // Two vertices on the plane: the triangle meets it along that edge.
-    Point3 *slots[2] = {out1, out2};
-    int next = 0;
-    for (int i = 0; i < 3; ++i) {
-      if (signs[i] == 0) {
-        *slots[next++] = vertices[i];
-      }
-    }
+    // Two vertices on the plane, in the order A, B, C: the triangle meets it
+    // along that edge.
+    *out1 = sA == 0 ? A : B;
+    *out2 = sC == 0 ? C : B;
     return 3;
   }
 

@@ -55,11 +55,6 @@ std::string unescape(const std::string &text) {
   return plain;
 }
 
-struct Session {
-  std::string out, err;
-  int status;
-};
-
 std::string slurp(const std::string &path) {
   std::ifstream file(path);
   return {std::istreambuf_iterator<char>(file), {}};
@@ -70,7 +65,9 @@ std::string slurp(const std::string &path) {
 // open, as at a terminal, and the program is stopped after half a second
 // (status 124): what it prints before it waits for more must not sit in a
 // buffer, where the stop would lose it.
-Session run(const std::string &args, const std::string &input, bool holdOpen) {
+// Its standard output, standard error and exit status.
+std::tuple<std::string, std::string, int> run(const std::string &args, const std::string &input,
+                                              bool holdOpen) {
   const std::string files = "/tmp/presek-" + std::to_string(getpid());
   std::ofstream(files + ".in") << input;
   const std::string program = std::string("env -u DISPLAY -u WAYLAND_DISPLAY timeout ") +
@@ -78,12 +75,12 @@ Session run(const std::string &args, const std::string &input, bool holdOpen) {
   const std::string typed =
       holdOpen ? "(cat " + files + ".in; sleep 1) | " + program : program + " <" + files + ".in";
   const int status = std::system((typed + " >" + files + ".out 2>" + files + ".err").c_str());
-  Session s{slurp(files + ".out"), slurp(files + ".err"),
-            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  std::tuple<std::string, std::string, int> session{slurp(files + ".out"), slurp(files + ".err"),
+                                                    WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   for (const char *suffix : {".in", ".out", ".err"}) {
     unlink((files + suffix).c_str());
   }
-  return s;
+  return session;
 }
 
 TEST(Program, AnswersEveryCaseOfTheTable) {
@@ -100,10 +97,10 @@ TEST(Program, AnswersEveryCaseOfTheTable) {
       expected += std::string("Unesite koordinate tacke ") + kPoints[i] + ":\n";
     }
     expected += unescape(out);
-    const Session s = run(args, unescape(typed), status == "124");
-    ASSERT_EQ(s.out, expected);
-    ASSERT_TRUE(err == "*" || s.err == unescape(err)) << s.err;
-    ASSERT_EQ(s.status, std::stoi(status));
+    const auto [printed, complained, ended] = run(args, unescape(typed), status == "124");
+    ASSERT_EQ(printed, expected);
+    ASSERT_TRUE(err == "*" || complained == unescape(err)) << complained;
+    ASSERT_EQ(ended, std::stoi(status));
   }
 }
 

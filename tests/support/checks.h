@@ -68,9 +68,6 @@ inline bool withinBound(const Point3 (&v)[6]) {
 // in distance.
 inline std::string faultsOf(const Point3 (&v)[6]) {
   const IntersectionReport r = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
-  if (r.kind < 0 || r.kind > 6) {
-    return "kind " + std::to_string(r.kind);
-  }
   const Point3 untouched{-777.0f, 777.0f, -777.0f};
   Point3 s[6];
   std::fill(s, s + 6, untouched);
@@ -81,10 +78,11 @@ inline std::string faultsOf(const Point3 (&v)[6]) {
                                                    &s[2], &s[3], &s[4], &s[5]);
   std::fclose(stdout), stdout = console;
   const std::string text(printed);
-  if (kind != r.kind || std::any_of(s + kind, s + 6, [&](Point3 p) {
+  if (r.kind < 0 || r.kind > 6 || kind != r.kind || std::any_of(s + kind, s + 6, [&](Point3 p) {
         return p.x != untouched.x || p.y != untouched.y || p.z != untouched.z;
       })) {
-    return "delivered kind " + std::to_string(kind) + " or a slot past it written";
+    return "kind " + std::to_string(r.kind) + ", delivered " + std::to_string(kind) +
+           ", or a slot past it written";
   }
   if (text.find("trougl") == std::string::npos || text.find("trougl") != text.rfind("trougl")) {
     return "not one message: " + text;

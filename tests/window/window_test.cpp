@@ -75,8 +75,6 @@ struct Case {
   const char *key;            // closes the window; none: the close button
 };
 
-void PrintTo(const Case &c, std::ostream *out) { *out << c.name; }
-
 // An edge from (x1, y1) to (x2, y2), or a dot where they coincide.
 struct Mark {
   double x1, y1, x2, y2;
