@@ -104,10 +104,8 @@ TEST(Program, AnswersEveryCaseOfTheTable) {
   }
 }
 
-using Points = std::vector<Point3>;
-
 // The call `operation` on the points `p`, writing its outputs to `o`.
-long long call(const std::string &operation, const Points &p, Point3 *o) {
+long long call(const std::string &operation, const std::vector<Point3> &p, Point3 *o) {
   if (operation == "cut")
     return cutTriangleByPlane(p[0], p[1], p[2], p[3], p[4], p[5], &o[0], &o[1]);
   if (operation == "segment")
@@ -118,14 +116,8 @@ long long call(const std::string &operation, const Points &p, Point3 *o) {
     return pointInTriangle(p[0], p[1], p[2], p[3]);
   if (operation == "onSegment")
     return pointOnSegment(p[0], p[1], p[2]);
-  if (operation == "same")
-    return samePoint(p[0], p[1]);
   if (operation == "planeValue")
     return planeValue(p[0], makePlane(p[1], p[2], p[3]));
-  if (operation == "linePlane") {
-    o[0] = linePlaneIntersection(makePlane(p[0], p[1], p[2]), p[3], p[4]);
-    return 1;
-  }
   const SceneBounds bounds{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
   const Camera camera = cameraFromBounds(bounds);
   const float fitted = viewDistance(bounds, int(p[2].x), int(p[2].y));
@@ -136,14 +128,12 @@ long long call(const std::string &operation, const Points &p, Point3 *o) {
 }
 
 // Points written x,y,z, separated by spaces.
-Points readPoints(const std::string &text) {
-  Points points;
+std::vector<Point3> readPoints(const std::string &text) {
+  std::vector<Point3> points;
   std::istringstream words(text);
   for (std::string word; words >> word;) {
-    char *at = word.data();
-    const float x = std::strtof(at, &at), y = std::strtof(at + 1, &at),
-                z = std::strtof(at + 1, &at);
-    points.push_back({x, y, z});
+    Point3 &p = points.emplace_back();
+    std::sscanf(word.c_str(), "%f,%f,%f", &p.x, &p.y, &p.z);
   }
   return points;
 }
@@ -157,7 +147,7 @@ TEST(Engine, EveryCallOfTheTable) {
     const Point3 untouched{-777.0f, 777.0f, -777.0f};
     Point3 out[2] = {untouched, untouched};
     EXPECT_EQ(call(c[1], readPoints(c[2]), out), std::stoll(c[3]));
-    const Points expected = readPoints(c[4]);
+    const std::vector<Point3> expected = readPoints(c[4]);
     for (std::size_t i = 0; i < 2; ++i) {
       // Within the row's reach when it names a point, else left as it was.
       const Point3 e = i < expected.size() ? expected[i] : untouched;

@@ -17,11 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const DialogueResult result = runDialogue(in, out, v);
   std::fclose(in), std::fclose(out);
   const Point3 vertices[6] = {v[0], v[1], v[2], v[3], v[4], v[5]};
-  const std::string faults = result != DialogueResult::accepted ? ""
-                             : checks::withinBound(vertices)    ? checks::faultsOf(vertices)
-                                                                : "a coordinate beyond the bound";
-  if (!faults.empty()) {
-    std::fprintf(stderr, "%s\n", faults.c_str()), std::abort();
-  }
+  checks::stopOn(result != DialogueResult::accepted ? ""
+                 : checks::withinBound(vertices)    ? checks::faultsOf(vertices)
+                                                    : "a coordinate beyond the bound");
   return 0;
 }

@@ -12,7 +12,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace checks {
 
@@ -77,7 +79,7 @@ inline std::string faultsOf(const Point3 (&v)[6]) {
   const IntersectionKind kind = intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &s[0], &s[1],
                                                    &s[2], &s[3], &s[4], &s[5]);
   std::fclose(stdout), stdout = console;
-  const std::string text(printed);
+  const std::string_view text(printed);
   if (r.kind < 0 || r.kind > 6 || kind != r.kind || std::any_of(s + kind, s + 6, [&](Point3 p) {
         return p.x != untouched.x || p.y != untouched.y || p.z != untouched.z;
       })) {
@@ -85,7 +87,7 @@ inline std::string faultsOf(const Point3 (&v)[6]) {
            ", or a slot past it written";
   }
   if (text.find("trougl") == std::string::npos || text.find("trougl") != text.rfind("trougl")) {
-    return "not one message: " + text;
+    return "not one message: " + std::string(text);
   }
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
@@ -105,6 +107,13 @@ inline std::string faultsOf(const Point3 (&v)[6]) {
     }
   }
   return "";
+}
+
+// Stops a fuzzing run on a fault: what libFuzzer reports as a crash.
+inline void stopOn(const std::string &faults) {
+  if (!faults.empty()) {
+    std::fprintf(stderr, "%s\n", faults.c_str()), std::abort();
+  }
 }
 
 } // namespace checks
