@@ -164,11 +164,10 @@ TEST_P(WindowTest, ShowsTheThreeViewsAndClosesAsAUserDoes) {
   ASSERT_TRUE(waitFor([&] { return XCheckTypedEvent(display, MapNotify, &event); }, 30));
   const ::Window window = event.xmap.window;
   char *title = nullptr;
-  EXPECT_TRUE(XFetchName(display, window, &title) &&
-              title == std::string_view("Geometrija - prikaz zadatka"));
   XWindowAttributes a;
-  XGetWindowAttributes(display, window, &a);
-  EXPECT_TRUE(a.x == 100 && a.y == 50 && a.width == 1024 && a.height == 700);
+  EXPECT_TRUE(XFetchName(display, window, &title) && XGetWindowAttributes(display, window, &a) &&
+              title == std::string_view("Geometrija - prikaz zadatka") && a.x == 100 && a.y == 50 &&
+              a.width == 1024 && a.height == 700);
   XResizeWindow(display, window, c.width, c.height);
   XImage *image = nullptr;
   std::string faults = "never drawn";
