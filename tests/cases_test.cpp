@@ -28,13 +28,10 @@ inline std::vector<std::vector<std::string>> readTable(const std::string &path) 
   std::vector<std::vector<std::string>> rows;
   std::ifstream file(path);
   for (std::string line; std::getline(file, line);) {
-    if (line.empty() || line[0] == '#') {
-      continue;
-    }
-    rows.emplace_back();
-    for (std::size_t at = 0, bar = 0; bar != std::string::npos; at = bar + 3) {
+    for (std::size_t at = 0, bar = 0; !line.empty() && line[0] != '#' && bar != line.npos;) {
       bar = line.find(" | ", at);
-      rows.back().push_back(line.substr(at, bar - at));
+      (at == 0 ? rows.emplace_back() : rows.back()).push_back(line.substr(at, bar - at));
+      at = bar + 3;
     }
   }
   return rows;
@@ -42,15 +39,13 @@ inline std::vector<std::vector<std::string>> readTable(const std::string &path) 
 
 const char *const kPoints[6] = {"A", "B", "C", "A'", "B'", "C'"};
 
-// C escapes: \n, \t and \xHH.
+// C escapes: \n and \xHH.
 std::string unescape(const std::string &text) {
   std::string plain;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char next = i + 1 < text.size() && text[i] == '\\' ? text[++i] : 0;
-    plain += next == 'n' ? '\n' : next == 't' ? '\t' : next == 0 ? text[i] : '?';
-    if (next == 'x') {
-      plain.back() = char(std::stoi(text.substr(i + 1, 2), nullptr, 16)), i += 2;
-    }
+    const bool hex = text.compare(i, 2, "\\x") == 0, newline = text.compare(i, 2, "\\n") == 0;
+    plain += hex ? char(std::stoi(text.substr(i + 2, 2), nullptr, 16)) : newline ? '\n' : text[i];
+    i += hex ? 3 : newline;
   }
   return plain;
 }
@@ -116,13 +111,11 @@ long long call(const std::string &operation, const std::vector<Point3> &p, Point
     return pointInTriangle(p[0], p[1], p[2], p[3]);
   if (operation == "onSegment")
     return pointOnSegment(p[0], p[1], p[2]);
-  if (operation == "planeValue")
-    return planeValue(p[0], makePlane(p[1], p[2], p[3]));
   const SceneBounds bounds{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
   const Camera camera = cameraFromBounds(bounds);
   const float fitted = viewDistance(bounds, int(p[2].x), int(p[2].y));
   const DepthRange depth = depthRange(fitted);
-  o[0] = {camera.cx, camera.cy, camera.distance};
+  o[0] = {camera.cx, camera.cy, camera.distance},
   o[1] = {fitted, float(depth.nearPlane), float(depth.farPlane)};
   return 1;
 }

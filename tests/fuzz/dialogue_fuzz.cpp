@@ -17,12 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   TrianglePair v;
   const DialogueResult result = runDialogue(in, out, v);
   std::fclose(in), std::fclose(out);
-  const Point3 vertices[6] = {v[0], v[1], v[2], v[3], v[4], v[5]};
-  const bool bounded = std::all_of(vertices, vertices + 6, [](Point3 p) {
+  const bool bounded = std::all_of(v.begin(), v.end(), [](Point3 p) {
     return std::max({std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)}) <= kLargestCoordinate;
   });
   checks::stopOn(result != DialogueResult::accepted ? ""
-                 : bounded                          ? checks::faultsOf(vertices)
+                 : bounded                          ? checks::faultsOf(v.data())
                                                     : "a coordinate beyond the bound");
   return 0;
 }

@@ -54,7 +54,7 @@ bool meet(const Six &v) {
 }
 
 // A fixed type makes every value up to one past the last valid.
-enum Family : int { general, coplanar, shared, hundreds, collinear, bothCollinear, far };
+enum Family : int { general, coplanar, shared, collinear, bothCollinear, far };
 
 Six generate(std::mt19937 &random, Family family) {
   const auto any = [&](int reach) { return (long long)(random() % (2 * reach + 1)) - reach; };
@@ -77,8 +77,6 @@ Six generate(std::mt19937 &random, Family family) {
   for (int i = 0; i < 6; ++i) {
     if (family == coplanar) {
       v[i].z = flat ? 0 : v[i].x - 2 * v[i].y;
-    } else if (family == hundreds) { // shared vertices included
-      v[i] = i == 3 && by % 4 == 0 ? v[axis] : 50 * v[i] + I3{100, 200, -100};
     } else if (family == collinear && i >= 3 && flat) {
       v[i].z = 0;                         // the other triangle's plane holds the line
     } else if (family == far && i >= 3) { // moved along an axis by 10^3 to 10^6

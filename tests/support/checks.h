@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,16 +53,17 @@ inline long double toTriangle(V p, V a, V b, V c) {
                                : edges;
 }
 
-// What is wrong with the intersection of A B C and A' B' C' (v), or nothing:
-// its kind is 0 to 6 and no slot past it is written; one message names the triangles
-// ("trouglovi"/"trouglova") once; the picture shows the triangles and the intersection; and every
-// point lies within the tolerance 0.00001 × L of both triangles (L = max(1, largest |coordinate|)),
-// in each coordinate as the engine confirms a crossing, so within √3 times it
-// in distance.
-inline std::string faultsOf(const Point3 (&v)[6]) {
+// What is wrong with the intersection of A B C and A' B' C' (v[0] to v[5]), or
+// nothing:
+// its kind is 0 to 6 and no slot past it is written; one message names the
+// triangles ("trouglovi"/"trouglova") once; the picture shows the triangles
+// and the intersection; and every point lies within the tolerance
+// 0.00001 × L of both triangles (L = max(1, largest |coordinate|)), in each
+// coordinate as the engine confirms a crossing, so within √3 times it in
+// distance.
+inline std::string faultsOf(const Point3 *v) {
   const Point3 untouched{-777.0f, 777.0f, -777.0f};
-  Point3 s[6];
-  std::fill(s, s + 6, untouched);
+  Point3 s[6] = {untouched, untouched, untouched, untouched, untouched, untouched};
   char printed[1024] = {};
   std::FILE *console = stdout;
   stdout = fmemopen(printed, sizeof printed - 1, "w");
@@ -69,18 +71,17 @@ inline std::string faultsOf(const Point3 (&v)[6]) {
                                                    &s[2], &s[3], &s[4], &s[5]);
   std::fclose(stdout), stdout = console;
   const std::string_view text(printed);
-  if (kind < 0 || kind > 6 || std::any_of(s + kind, s + 6, [&](Point3 p) {
+  if (kind < 0 || kind > 6 || text.find("trougl") == text.npos ||
+      text.find("trougl") != text.rfind("trougl") || std::any_of(s + kind, s + 6, [&](Point3 p) {
         return p.x != untouched.x || p.y != untouched.y || p.z != untouched.z;
       })) {
-    return "kind " + std::to_string(kind) + ", or a slot past it written";
-  }
-  if (text.find("trougl") == std::string::npos || text.find("trougl") != text.rfind("trougl")) {
-    return "not one message: " + std::string(text);
+    return "kind " + std::to_string(kind) +
+           ", a slot past it written, or not one message: " + std::string(text);
   }
   // The picture: in each view the vertices, blue then green, and the corners,
   // red, at (x, y), (x − shift, z) and (y + shift, z), one shift of 10 or 1.1
   // times the spread of all x and y, if more; every edge of both triangles
-  // and between corners.
+  // and between corners, in their colours; bounds around all of them.
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
   const std::vector<ScenePoint> drawn(scene.points.begin(), scene.points.end());
@@ -89,25 +90,34 @@ inline std::string faultsOf(const Point3 (&v)[6]) {
       scene.segments.size() != std::size_t(18 + 3 * kind * (kind - 1) / 2)) {
     return "a picture of " + std::to_string(drawn.size()) + " points";
   }
-  long double low = v[0].x, high = v[0].x, shift = of(v[0]).x - drawn[n].x;
-  for (const Point3 &p : v) {
+  int edge = 0; // blue, green, then red edges in each view
+  for (const SceneSegment &e : scene.segments) {
+    const int i = edge++ % (6 + kind * (kind - 1) / 2);
+    if (e.color != 2 - (i >= 3) - (i >= 6)) {
+      return "the colour of edge " + std::to_string(edge);
+    }
+  }
+  long double low = v[0].x, high = v[0].x, shift = of(v[0]).x - drawn[n].x, scale = 1;
+  for (const Point3 &p : std::span(v, 6)) {
     low = std::min({low, of(p).x, of(p).y}), high = std::max({high, of(p).x, of(p).y});
+    scale = std::max({scale, std::fabs(of(p).x), std::fabs(of(p).y), std::fabs(of(p).z)});
   }
   const auto near = [&](long double a, long double b) { return std::fabs(a - b) <= 1e-6L * shift; };
+  float box[4] = {1024, 700, 0, 0}; // the bounds start at (1024, 700) to (0, 0)
   for (int i = 0; i < 3 * n; ++i) {
+    box[0] = std::min(box[0], drawn[i].x), box[1] = std::min(box[1], drawn[i].y);
+    box[2] = std::max(box[2], drawn[i].x), box[3] = std::max(box[3], drawn[i].y);
     const V q = of(i % n < 6 ? v[i % n] : s[i % n - 6]);
     const V views[3] = {{q.x, q.y, 0}, {q.x - shift, q.z, 0}, {q.y + shift, q.z, 0}};
     if (!near(shift, std::max(10.0L, 1.1L * (high - low))) || !near(drawn[i].x, views[i / n].x) ||
-        !near(drawn[i].y, views[i / n].y) ||
-        drawn[i].color != (i % n < 3   ? 2
-                           : i % n < 6 ? 1
-                                       : 0)) {
+        !near(drawn[i].y, views[i / n].y) || drawn[i].color != 2 - (i % n >= 3) - (i % n >= 6)) {
       return "point " + std::to_string(i) + " of the picture";
     }
   }
-  long double scale = 1;
-  for (const Point3 &p : v) {
-    scale = std::max({scale, std::fabs(of(p).x), std::fabs(of(p).y), std::fabs(of(p).z)});
+  const SceneBounds &b = scene.bounds;
+  if (b.minimum.x != box[0] || b.minimum.y != box[1] || b.maximum.x != box[2] ||
+      b.maximum.y != box[3]) {
+    return "the picture's bounds";
   }
   for (int i = 0; i < kind; ++i) {
     for (const int t : {0, 3}) {
