@@ -2,7 +2,6 @@
 // runs it (program_cases.txt), and single calls of the engine's routines at
 // the edges that a session cannot reach on its own (engine_cases.txt). The
 // head of each file says how its lines read.
-#include "geometry/plane.h"
 #include "geometry/predicates.h"
 #include "intersection/segment_segment.h"
 #include "intersection/triangle_plane.h"
@@ -13,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -72,9 +72,7 @@ std::tuple<std::string, std::string, int> run(const std::string &args, const std
   const int status = std::system((typed + " >" + files + ".out 2>" + files + ".err").c_str());
   std::tuple<std::string, std::string, int> session{slurp(files + ".out"), slurp(files + ".err"),
                                                     WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-  for (const char *suffix : {".in", ".out", ".err"}) {
-    unlink((files + suffix).c_str());
-  }
+  std::system(("rm -f " + files + ".in " + files + ".out " + files + ".err").c_str());
   return session;
 }
 
@@ -111,22 +109,26 @@ long long call(const std::string &operation, const std::vector<Point3> &p, Point
     return pointInTriangle(p[0], p[1], p[2], p[3]);
   if (operation == "onSegment")
     return pointOnSegment(p[0], p[1], p[2]);
+  if (operation == "color") {
+    const std::optional<Rgb> rgb = colorOf(int(p[0].x));
+    o[0] = rgb ? Point3{rgb->red, rgb->green, rgb->blue} : o[0];
+    return rgb.has_value();
+  }
   const SceneBounds bounds{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
   const Camera camera = cameraFromBounds(bounds);
   const float fitted = viewDistance(bounds, int(p[2].x), int(p[2].y));
-  const DepthRange depth = depthRange(fitted);
-  o[0] = {camera.cx, camera.cy, camera.distance},
-  o[1] = {fitted, float(depth.nearPlane), float(depth.farPlane)};
+  o[0] = {camera.cx, camera.cy, camera.distance};
+  o[1] = {fitted, float(depthRange(fitted).nearPlane), float(depthRange(fitted).farPlane)};
   return 1;
 }
 
 // Points written x,y,z, separated by spaces.
-std::vector<Point3> readPoints(const std::string &text) {
+std::vector<Point3> readPoints(std::string text) {
+  std::replace(text.begin(), text.end(), ',', ' ');
+  std::istringstream numbers(text);
   std::vector<Point3> points;
-  std::istringstream words(text);
-  for (std::string word; words >> word;) {
-    Point3 &p = points.emplace_back();
-    std::sscanf(word.c_str(), "%f,%f,%f", &p.x, &p.y, &p.z);
+  for (Point3 p; numbers >> p.x >> p.y >> p.z;) {
+    points.push_back(p);
   }
   return points;
 }

@@ -10,6 +10,7 @@
 #include "scene/scene_store.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -80,26 +81,22 @@ inline std::string faultsOf(const Point3 *v) {
   }
   // The picture: in each view the vertices, blue then green, and the corners,
   // red, at (x, y), (x − shift, z) and (y + shift, z), one shift of 10 or 1.1
-  // times the spread of all x and y, if more; every edge of both triangles
-  // and between corners, in their colours; bounds around all of them.
+  // times the spread of all x and y, if more; an edge for each side of both
+  // triangles and each pair of corners; a name under each view; bounds
+  // around all points.
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
   const std::vector<ScenePoint> drawn(scene.points.begin(), scene.points.end());
   const int n = 6 + kind;
-  if (drawn.size() != std::size_t(3 * n) ||
+  if (drawn.size() != std::size_t(3 * n) || scene.labels.size() != 3 ||
       scene.segments.size() != std::size_t(18 + 3 * kind * (kind - 1) / 2)) {
     return "a picture of " + std::to_string(drawn.size()) + " points";
   }
-  int edge = 0; // blue, green, then red edges in each view
-  for (const SceneSegment &e : scene.segments) {
-    const int i = edge++ % (6 + kind * (kind - 1) / 2);
-    if (e.color != 2 - (i >= 3) - (i >= 6)) {
-      return "the colour of edge " + std::to_string(edge);
-    }
-  }
   long double low = v[0].x, high = v[0].x, shift = of(v[0]).x - drawn[n].x, scale = 1;
+  float lowest = v[0].y;
   for (const Point3 &p : std::span(v, 6)) {
     low = std::min({low, of(p).x, of(p).y}), high = std::max({high, of(p).x, of(p).y});
+    lowest = std::min({lowest, p.y, p.z});
     scale = std::max({scale, std::fabs(of(p).x), std::fabs(of(p).y), std::fabs(of(p).z)});
   }
   const auto near = [&](long double a, long double b) { return std::fabs(a - b) <= 1e-6L * shift; };
@@ -114,9 +111,18 @@ inline std::string faultsOf(const Point3 *v) {
       return "point " + std::to_string(i) + " of the picture";
     }
   }
+  // Under each view, XY, XZ, YZ, its name, centred between its leftmost and
+  // rightmost vertex, at the lowest height drawn in any view.
+  for (int k = 0; const SceneLabel &label : scene.labels) {
+    const auto [left, right] =
+        std::ranges::minmax(std::span(drawn).subspan(k * n, 6), {}, &ScenePoint::x);
+    if (label.text != std::string_view("XYXZYZ").substr(2 * k++, 2) || label.y != lowest ||
+        !near(label.x, (left.x + (long double)right.x) / 2)) {
+      return "the label of view " + std::to_string(k);
+    }
+  }
   const SceneBounds &b = scene.bounds;
-  if (b.minimum.x != box[0] || b.minimum.y != box[1] || b.maximum.x != box[2] ||
-      b.maximum.y != box[3]) {
+  if (std::array{b.minimum.x, b.minimum.y, b.maximum.x, b.maximum.y} != std::to_array(box)) {
     return "the picture's bounds";
   }
   for (int i = 0; i < kind; ++i) {
