@@ -82,13 +82,14 @@ inline std::string faultsOf(const Point3 *v) {
   // The picture: in each view the vertices, blue then green, and the corners,
   // red, at (x, y), (x − shift, z) and (y + shift, z), one shift of 10 or 1.1
   // times the spread of all x and y, if more; an edge for each side of both
-  // triangles and each pair of corners; a name under each view; bounds
-  // around all points.
+  // triangles (the first's blue) and each pair of corners; a name under each
+  // view; bounds around all points.
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
   const std::vector<ScenePoint> drawn(scene.points.begin(), scene.points.end());
   const int n = 6 + kind;
   if (drawn.size() != std::size_t(3 * n) || scene.labels.size() != 3 ||
+      std::ranges::count(scene.segments, 2, &SceneSegment::color) != 9 ||
       scene.segments.size() != std::size_t(18 + 3 * kind * (kind - 1) / 2)) {
     return "a picture of " + std::to_string(drawn.size()) + " points";
   }
