@@ -91,7 +91,7 @@ inline std::string faultsOf(const Point3 *v) {
   if (drawn.size() != std::size_t(3 * n) || scene.labels.size() != 3 ||
       std::ranges::count(scene.segments, 2, &SceneSegment::color) != 9 ||
       scene.segments.size() != std::size_t(18 + 3 * kind * (kind - 1) / 2)) {
-    return "a picture of " + std::to_string(drawn.size()) + " points";
+    return "the picture's count of points, edges, blue edges or names";
   }
   long double low = v[0].x, high = v[0].x, shift = of(v[0]).x - drawn[n].x, scale = 1;
   float lowest = v[0].y;
@@ -117,10 +117,11 @@ inline std::string faultsOf(const Point3 *v) {
   for (int k = 0; const SceneLabel &label : scene.labels) {
     const auto [left, right] =
         std::ranges::minmax(std::span(drawn).subspan(k * n, 6), {}, &ScenePoint::x);
-    if (label.text != std::string_view("XYXZYZ").substr(2 * k++, 2) || label.y != lowest ||
+    if (label.text != std::string_view("XYXZYZ").substr(2 * k, 2) || label.y != lowest ||
         !near(label.x, (left.x + (long double)right.x) / 2)) {
       return "the label of view " + std::to_string(k);
     }
+    ++k;
   }
   const SceneBounds &b = scene.bounds;
   if (std::array{b.minimum.x, b.minimum.y, b.maximum.x, b.maximum.y} != std::to_array(box)) {
