@@ -26,6 +26,11 @@ int longestAxis(Point3 v) {
   return ay >= az ? 1 : 2;
 }
 
+// A coordinate plane whose |determinant| is at least this fraction of the
+// largest of the three solves a crossing well; below it, rounding noise of the
+// inputs can make the crossing's parameters noise too.
+constexpr float kWellConditioned = 0.1f;
+
 Point3 along(Point3 origin, Point3 direction, double t) {
   return {float(t * direction.x + origin.x), float(t * direction.y + origin.y),
           float(t * direction.z + origin.z)};
@@ -153,34 +158,65 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
     return common;
   }
 
-  // Solve in the first coordinate plane where both directions have extent and
-  // are not parallel: XY, then XZ, then YZ.
-  constexpr int kPlanes[3][2] = {{0, 1}, {0, 2}, {1, 2}};
-  // (A direction without extent in a plane makes its determinant 0 there.)
-  for (const auto &[i, j] : kPlanes) {
-    const float Dp = float(det(u, v, i, j));
-    if (Dp == 0.0f) {
-      continue;
+  // Lines that are not parallel meet in one point at most: segments that share
+  // an end meet there, exactly. Solved, nearly parallel edges of two figures
+  // that share a vertex would put their crossing a rounding error away.
+  for (const Point3 &end : {p1, p2}) {
+    if (samePoint(end, q1) || samePoint(end, q2)) {
+      *out1 = end;
+      return 1;
     }
-    const float s = float(det(v, w, i, j) / Dp);
-    if (s < 0 || s > 1) {
-      return 0;
-    }
-    const float r = float(det(u, w, i, j) / Dp);
-    if (r < 0 || r > 1) {
-      return 0;
-    }
-    // The projections cross; the segments themselves must meet in space too.
-    double X1[3];
-    for (int k = 0; k < 3; ++k) {
-      X1[k] = component(p1, k) + s * component(u, k);
-      const double X2 = component(q1, k) + r * component(v, k);
-      if (!(std::fabs(X1[k] - X2) < tol)) {
-        return 0;
-      }
-    }
-    *out1 = {float(X1[0]), float(X1[1]), float(X1[2])};
-    return 1;
   }
-  return 0;
+  // Solve in the first coordinate plane, XY, XZ, YZ, whose determinant is not
+  // small beside the largest: in a plane seen nearly edge on the projected
+  // directions are almost parallel, and their determinant is rounding noise
+  // of the inputs, which s and r would only repeat.
+  constexpr int kPlanes[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+  float determinants[3];
+  float largest = 0.0f;
+  for (int k = 0; k < 3; ++k) {
+    determinants[k] = float(det(u, v, kPlanes[k][0], kPlanes[k][1]));
+    largest = std::max(largest, std::fabs(determinants[k]));
+  }
+  int plane = 0;
+  while (plane < 2 && std::fabs(determinants[plane]) < kWellConditioned * largest) {
+    ++plane;
+  }
+  const auto [i, j] = kPlanes[plane];
+  const float Dp = determinants[plane];
+  if (Dp == 0.0f) {
+    return 0;
+  }
+  // An end that lies on the other segment within the tolerance counts: the
+  // parameters may stray past 0 and 1 by the tolerance's length, and the point
+  // is then taken back onto both segments.
+  const float s = float(det(v, w, i, j) / Dp);
+  const double sSlack = tol / length(u);
+  if (!(s >= -sSlack && s <= 1 + sSlack)) {
+    return 0;
+  }
+  const float r = float(det(u, w, i, j) / Dp);
+  const double rSlack = tol / length(v);
+  if (!(r >= -rSlack && r <= 1 + rSlack)) {
+    return 0;
+  }
+  const double sOn = std::clamp(double(s), 0.0, 1.0);
+  const double rOn = std::clamp(double(r), 0.0, 1.0);
+  // The projections cross; the segments themselves must meet in space too.
+  double X1[3];
+  double X2[3];
+  for (int k = 0; k < 3; ++k) {
+    X1[k] = component(p1, k) + sOn * component(u, k);
+    X2[k] = component(q1, k) + rOn * component(v, k);
+    if (!(std::fabs(X1[k] - X2[k]) < tol)) {
+      return 0;
+    }
+  }
+  // The point on the first segment, unless only the second's parameter had to
+  // be taken back: the crossing is then that segment's end, which lies on the
+  // first within the tolerance.
+  const double *X = (r != rOn && s == sOn) ? X2 : X1;
+  *out1 = {float(X[0]), float(X[1]), float(X[2])};
+  return 1;
 }
+

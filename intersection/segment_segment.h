@@ -13,6 +13,12 @@
 // confirmed within it in every coordinate, as must each end of a collinear
 // overlap (its distance to both segments). A zero-length segment meets the
 // other exactly when its point lies on it.
+// A crossing is solved in the first coordinate plane (XY, XZ, YZ) whose
+// determinant is at least a tenth of the largest of the three, so a figure
+// gets the same answer however it is turned. It may lie past an end of either
+// segment by the tolerance, and is then taken back onto both: it is the point
+// of the first segment, or the second segment's end where only that one was
+// passed. Segments that share an end and are not parallel meet there.
 int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2);
 
 // The overlap of segments p1 p2 and q1 q2 taken to lie on one line, measured
