@@ -1,5 +1,6 @@
 #include "app/dialogue.h"
 
+#include "app/coordinate.h"
 #include "geometry/predicates.h"
 
 #include <cctype>
@@ -43,20 +44,57 @@ std::string readEntry(std::FILE *in) {
   return entry;
 }
 
-// Entries such as "1.5.5" or "1e" begin with a number but are typing errors:
-// the whole entry must be one. A number beyond float range reads as inf, so
-// finiteness also rejects those.
-bool readCoordinate(std::FILE *in, float &value) {
+// Entries are echoed in complaints no longer than this, in bytes.
+constexpr std::size_t kEchoedEntry = 40;
+
+// Says on `err` why `entry` is not a coordinate, in one line.
+void complain(std::FILE *err, const std::string &entry, EntryFault fault) {
+  const std::string echoed = entry.substr(0, kEchoedEntry);
+  switch (fault) {
+  case EntryFault::decimalComma: {
+    std::string pointed = echoed;
+    pointed[pointed.find(',')] = '.';
+    std::fprintf(err, "presek-trouglova: '%s' nije broj; decimale se pisu sa tackom: %s\n",
+                 echoed.c_str(), pointed.c_str());
+    break;
+  }
+  case EntryFault::notFinite:
+    std::fprintf(err, "presek-trouglova: '%s' nije konacan broj\n", echoed.c_str());
+    break;
+  case EntryFault::tooLarge:
+    std::fprintf(err,
+                 "presek-trouglova: '%s' je prevelik broj; dozvoljeno je najvise 1e12 po "
+                 "apsolutnoj vrednosti\n",
+                 echoed.c_str());
+    break;
+  case EntryFault::notANumber:
+  case EntryFault::none:
+    std::fprintf(err, "presek-trouglova: '%s' nije broj\n", echoed.c_str());
+    break;
+  }
+}
+
+// One coordinate, or a complaint on `err` and false: the entry is refused, or
+// the input has ended.
+bool readCoordinate(std::FILE *in, std::FILE *err, float &value) {
   const std::string entry = readEntry(in);
-  char *end = nullptr;
-  value = std::strtof(entry.c_str(), &end);
-  return !entry.empty() && end == entry.c_str() + entry.size() && std::isfinite(value) &&
-         std::fabs(double(value)) <= kLargestCoordinate;
+  if (entry.empty()) {
+    std::fprintf(err, "presek-trouglova: unos se zavrsio pre nego sto su unete sve koordinate\n");
+    return false;
+  }
+  const Coordinate coordinate = parseCoordinate(entry);
+  if (coordinate.fault != EntryFault::none) {
+    complain(err, entry, coordinate.fault);
+    return false;
+  }
+  value = coordinate.value;
+  return true;
 }
 
 // On failure the point is left part read; the dialogue then ends.
-bool readPoint(std::FILE *in, Point3 &point) {
-  return readCoordinate(in, point.x) && readCoordinate(in, point.y) && readCoordinate(in, point.z);
+bool readPoint(std::FILE *in, std::FILE *err, Point3 &point) {
+  return readCoordinate(in, err, point.x) && readCoordinate(in, err, point.y) &&
+         readCoordinate(in, err, point.z);
 }
 
 // Editors on some systems open a saved file with a UTF-8 byte-order mark.
@@ -73,6 +111,8 @@ void skipByteOrderMark(std::FILE *in) {
   }
 }
 
+} // namespace
+
 bool hasCoincidingVertices(const TrianglePair &vertices) {
   for (const auto &[first, second] : kPairs) {
     if (samePoint(vertices[first], vertices[second])) {
@@ -82,16 +122,17 @@ bool hasCoincidingVertices(const TrianglePair &vertices) {
   return false;
 }
 
-} // namespace
-
-DialogueResult runDialogue(std::FILE *in, std::FILE *out, TrianglePair &vertices) {
+DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, TrianglePair &vertices) {
   std::fprintf(out, "%s%s\n\n\n", kBanner, kAuthors);
   for (int i = 0; i < 6; ++i) {
     std::fprintf(out, "%s", kPrompts[i]);
+    // A console that reads the program through a pipe shows the prompt only
+    // once it leaves the buffer.
+    std::fflush(out);
     if (i == 0) {
       skipByteOrderMark(in);
     }
-    if (!readPoint(in, vertices[i])) {
+    if (!readPoint(in, err, vertices[i])) {
       std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
       return DialogueResult::invalidInput;
     }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::FILE *in = fmemopen(input.data(), size == 0 ? 1 : size, "r");
   std::FILE *out = std::fopen("/dev/null", "w");
   TrianglePair v;
-  const DialogueResult result = runDialogue(in, out, v);
+  const DialogueResult result = runDialogue(in, out, out, v);
   std::fclose(in), std::fclose(out);
   const bool bounded = std::all_of(v.begin(), v.end(), [](Point3 p) {
     return std::max({std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)}) <= kLargestCoordinate;

@@ -3,6 +3,7 @@
 // What every answer must satisfy whatever the input, checked apart from the
 // engine's own arithmetic; the property test and the fuzzers share it.
 
+#include "app/coordinate.h"
 #include "app/dialogue.h"
 #include "app/three_views.h"
 #include "geometry/predicates.h"
