@@ -6,6 +6,7 @@ namespace {
 
 constexpr const char *kUsage =
     "Upotreba: presek-trouglova [OPCIJA] [X-OPCIJA]...\n"
+    "  ili:    presek-trouglova --batch [DATOTEKA]\n"
     "Racuna presek dva trougla u prostoru, ispisuje ga i crta u tri projekcije.\n"
     "\n"
     "Sa standardnog ulaza cita osamnaest brojeva: koordinate x y z temena\n"
@@ -16,18 +17,28 @@ constexpr const char *kUsage =
     "Opcije:\n"
     "      --help                      ispisuje ovo uputstvo i zavrsava rad\n"
     "      --version                   ispisuje verziju i zavrsava rad\n"
+    "      --batch [DATOTEKA]          racuna mnogo parova odjednom, bez prozora:\n"
+    "                                  cita po 18 brojeva za par iz DATOTEKE (ili\n"
+    "                                  sa standardnog ulaza; '#' zapocinje komentar)\n"
+    "                                  i ispisuje red po paru: vrstu preseka (0-6),\n"
+    "                                  pa njegove tacke M, N, ... kao x y z\n"
     "\n"
     "X-opcije prima biblioteka freeglut, na primer:\n"
     "  -display EKRAN                  X ekran na kome se otvara prozor\n"
     "  -geometry SIRINAxVISINA+X+Y     velicina i polozaj prozora\n"
     "\n"
-    "Izlazni status: 0 kada se prozor zatvori, 1 za neispravan unos ili kada\n"
-    "nema ekrana, 2 za nepoznatu opciju.\n";
+    "Primer: echo '0 0 0 4 0 0 0 4 0 1 1 -2 1 1 2 1 -3 0' | presek-trouglova --batch\n"
+    "ispisuje 2 1.000000 0.000000 0.000000 1.000000 1.000000 0.000000\n"
+    "\n"
+    "Izlazni status: 0 kada se prozor zatvori (uz --batch: kada su svi parovi\n"
+    "reseni), 1 za neispravan unos ili kada nema ekrana, 2 za nepoznatu opciju\n"
+    "ili datoteku koja ne moze da se otvori.\n";
+
+constexpr const char *kHint = "Pokrenite 'presek-trouglova --help' za uputstvo.\n";
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, const char *const *argv, std::FILE *out,
-                                     std::FILE *err) {
+Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std::FILE *err) {
   for (int i = 1; i < argc; ++i) {
     const char *argument = argv[i];
     if (std::strncmp(argument, "--", 2) != 0) {
@@ -35,17 +46,22 @@ std::optional<int> handleCommandLine(int argc, const char *const *argv, std::FIL
     }
     if (std::strcmp(argument, "--help") == 0) {
       std::fputs(kUsage, out);
-      return 0;
+      return {0};
     }
     if (std::strcmp(argument, "--version") == 0) {
       std::fputs("presek-trouglova " PRESEK_VERSION "\n", out);
-      return 0;
+      return {0};
     }
-    std::fprintf(err,
-                 "presek-trouglova: nepoznata opcija '%s'\n"
-                 "Pokrenite 'presek-trouglova --help' za uputstvo.\n",
-                 argument);
-    return 2;
+    if (std::strcmp(argument, "--batch") == 0) {
+      // Nothing else belongs beside it: no window opens for X options to reach.
+      if (i == 1 && argc <= 3) {
+        return {std::nullopt, true, argc == 3 ? argv[2] : nullptr};
+      }
+      std::fprintf(err, "presek-trouglova: uz --batch ide samo jedna DATOTEKA\n%s", kHint);
+      return {2};
+    }
+    std::fprintf(err, "presek-trouglova: nepoznata opcija '%s'\n%s", argument, kHint);
+    return {2};
   }
-  return std::nullopt;
+  return {};
 }

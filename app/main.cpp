@@ -1,3 +1,4 @@
+#include "app/batch.h"
 #include "app/command_line.h"
 #include "app/dialogue.h"
 #include "app/three_views.h"
@@ -7,11 +8,15 @@
 #include <cstdio>
 
 int main(int argc, char **argv) {
-  if (const std::optional<int> status = handleCommandLine(argc, argv, stdout, stderr)) {
-    return *status;
+  const Command command = handleCommandLine(argc, argv, stdout, stderr);
+  if (command.status) {
+    return *command.status;
+  }
+  if (command.batch) {
+    return runBatchFile(command.batchFile, stdout, stderr);
   }
   TrianglePair v;
-  const DialogueResult dialogue = runDialogue(stdin, stdout, v);
+  const DialogueResult dialogue = runDialogue(stdin, stdout, stderr, v);
   if (dialogue != DialogueResult::accepted) {
     return 1; // the input was refused, with a message that says why
   }
