@@ -1,6 +1,7 @@
 // The whole program from piped input to printed result, as a user's run
 // costs it. No display is given, so the window never opens: the run ends
-// once the result is printed.
+// once the result is printed. Then the batch mode over a million pairs beside
+// `wc -w` over the same file, the limit of reading it at all.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -8,8 +9,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <string>
+#include <vector>
 
 extern char **environ;
 
@@ -52,6 +57,124 @@ BENCHMARK_CAPTURE(wholeProgram, coplanar_hexagon,
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The 10,000 public benchmark pairs `copies` times over, in a temporary file
+// made once and removed at exit.
+const std::string &pairsFile(int copies) {
+  static std::map<int, std::string> files;
+  std::string &path = files[copies];
+  if (path.empty()) {
+    const std::string folder = PRESEK_SHARED_DATA "/tri-tri-benchmark/";
+    std::ifstream intersected(folder + "intersected.txt");
+    std::ifstream separated(folder + "separated.txt");
+    const std::string pairs = std::string(std::istreambuf_iterator<char>(intersected), {}) +
+                              std::string(std::istreambuf_iterator<char>(separated), {});
+    path = "/tmp/presek-bench-pairs-" + std::to_string(getpid()) + "-" + std::to_string(copies);
+    std::ofstream file(path);
+    for (int i = 0; i < copies; ++i) {
+      file << pairs;
+    }
+    std::atexit([] {
+      for (const auto &[copies, made] : files) {
+        unlink(made.c_str());
+      }
+    });
+  }
+  return path;
+}
+
+enum class Command { batch, words };
+
+// One run of the command over the file of `copies`, under GNU time, which
+// measures the peak memory of the run (in kilobytes, a counter): measured
+// here, the peak would include that of this process, which starts it.
+void overPairs(benchmark::State &state, Command command, int copies) {
+  const std::string &path = pairsFile(copies);
+  if (path.empty() || access(path.c_str(), R_OK) != 0) {
+    state.SkipWithError("no public benchmark pairs beside the project");
+    return;
+  }
+  const std::string peakFile = path + ".peak";
+  const char *program = command == Command::batch ? PRESEK_PROGRAM : "/usr/bin/wc";
+  const char *option = command == Command::batch ? "--batch" : "-w";
+  const char *argv[] = {"/usr/bin/time", "-f", "%M", "-o", peakFile.c_str(), program, option,
+                        path.c_str(), nullptr};
+  long peak = 0;
+  for (auto _ : state) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char *const *>(argv), environ) !=
+        0) {
+      state.SkipWithError("could not start /usr/bin/time (tools/install-dependencies all)");
+      break;
+    }
+    waitpid(pid, nullptr, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    long kilobytes = 0;
+    std::ifstream(peakFile) >> kilobytes;
+    peak = std::max(peak, kilobytes);
+  }
+  unlink(peakFile.c_str());
+  state.counters["peak_kB"] = double(peak);
+  state.SetItemsProcessed(state.iterations() * 10000 * copies);
+}
+
+BENCHMARK_CAPTURE(overPairs, batch_million_pairs, Command::batch, 100)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(overPairs, wc_words_million_pairs, Command::words, 100)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(overPairs, batch_ten_thousand_pairs, Command::batch, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// The console's report, and the medians that the two ratios below it need.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run> &runs) override {
+    for (const Run &run : runs) {
+      if (run.aggregate_name == "median") {
+        medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+        peaks[run.run_name.function_name] = run.counters.count("peak_kB") ? run.counters.at("peak_kB").value : 0.0;
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> medians;
+  std::map<std::string, double> peaks;
+};
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    return 1;
+  }
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  const auto &m = reporter.medians;
+  const auto &p = reporter.peaks;
+  if (m.count("overPairs/batch_million_pairs") && m.count("overPairs/wc_words_million_pairs")) {
+    std::printf("--batch over a million pairs takes %.2f times as long as wc -w (medians of 3)\n",
+                m.at("overPairs/batch_million_pairs") / m.at("overPairs/wc_words_million_pairs"));
+  }
+  if (p.count("overPairs/batch_million_pairs") && p.count("overPairs/batch_ten_thousand_pairs")) {
+    std::printf("--batch peak memory: %.0f kB for a million pairs, %.2f times that for 10,000\n",
+                p.at("overPairs/batch_million_pairs"),
+                p.at("overPairs/batch_million_pairs") / p.at("overPairs/batch_ten_thousand_pairs"));
+  }
+  return 0;
+}
