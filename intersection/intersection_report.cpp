@@ -2,9 +2,6 @@
 
 #include "geometry/tolerance.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
 
 constexpr char kLetters[6] = {'M', 'N', 'P', 'Q', 'R', 'S'};
@@ -20,12 +17,9 @@ void printPolygon(std::FILE *out, const IntersectionReport &report) {
   }
 }
 
-bool nearlyEqual(float a, float b) {
-  return belowTolerance(double(a) - b, std::max({1.0, std::fabs(double(a)), std::fabs(double(b))}));
-}
-
-bool sameCorner(Point3 p, Point3 q) {
-  return nearlyEqual(p.x, q.x) && nearlyEqual(p.y, q.y) && nearlyEqual(p.z, q.z);
+bool sameCorner(Point3 p, Point3 q, double scale) {
+  return belowTolerance(double(p.x) - q.x, scale) && belowTolerance(double(p.y) - q.y, scale) &&
+         belowTolerance(double(p.z) - q.z, scale);
 }
 
 } // namespace
@@ -38,9 +32,9 @@ IntersectionReport singlePoint(Point3 point, ResultMessage message) {
   return report;
 }
 
-void addCorner(IntersectionReport &report, Point3 corner) {
+void addCorner(IntersectionReport &report, Point3 corner, double scale) {
   for (int i = 0; i < report.kind; ++i) {
-    if (sameCorner(report.points[i], corner)) {
+    if (sameCorner(report.points[i], corner, scale)) {
       return;
     }
   }

@@ -31,11 +31,12 @@ struct IntersectionReport {
 IntersectionReport singlePoint(Point3 point, ResultMessage message);
 
 // Adds `corner` to the report's points unless it matches one already there in
-// every coordinate within the tolerance (scaled by the coordinates' size beyond
-// 1): one corner can be found twice, through different sources, and the two
-// computed points need not agree in every bit. The earlier one stays. Past six
-// corners nothing is kept.
-void addCorner(IntersectionReport &report, Point3 corner);
+// every coordinate within the tolerance scaled by `scale`, the L of the whole
+// figure: one corner can be found twice, through different sources, and the
+// two computed points need not agree in every bit, the less so the more
+// steeply the figure is turned. The earlier one stays. Past six corners
+// nothing is kept.
+void addCorner(IntersectionReport &report, Point3 corner, double scale);
 
 // The message for `kind` corners of an overlap: apart, a point, a segment or a
 // polygon.

@@ -219,4 +219,3 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   *out1 = {float(X[0]), float(X[1]), float(X[2])};
   return 1;
 }
-

@@ -23,7 +23,7 @@ IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Poin
   IntersectionReport report;
   for (const Point3 &end : {s1, s2}) {
     if (inTriangle(end, A, B, C, scale)) {
-      addCorner(report, end);
+      addCorner(report, end, scale);
     }
   }
   const Point3 edges[3][2] = {{A, B}, {A, C}, {B, C}};
@@ -32,10 +32,10 @@ IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Poin
     Point3 out2;
     const int common = segmentIntersection(s1, s2, edge[0], edge[1], &out1, &out2);
     if (common >= 1) {
-      addCorner(report, out1);
+      addCorner(report, out1, scale);
     }
     if (common == 2) {
-      addCorner(report, out2);
+      addCorner(report, out2, scale);
     }
   }
   // A segment meets a convex region in one piece; more than two corners are
