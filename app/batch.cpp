@@ -30,8 +30,8 @@ struct Batch {
   std::FILE *err = nullptr;
   std::string lines;
   float numbers[18] = {};
-  int count = 0;       // numbers of the current pair read so far
-  long long pair = 1;  // the current pair's number, from 1
+  int count = 0;      // numbers of the current pair read so far
+  long long pair = 1; // the current pair's number, from 1
   bool mayOpenWithMark = true;
   int status = 0;
   bool broken = false; // an entry was refused: nothing more is read
@@ -47,9 +47,8 @@ void writeLines(Batch &batch) {
 // exact binary value as printf does.
 void appendCoordinate(std::string &lines, float value) {
   char digits[64];
-  const auto end = std::to_chars(digits, digits + sizeof digits, double(value),
-                                 std::chars_format::fixed, 6)
-                       .ptr;
+  const auto end =
+      std::to_chars(digits, digits + sizeof digits, double(value), std::chars_format::fixed, 6).ptr;
   lines.push_back(' ');
   lines.append(digits, end);
 }

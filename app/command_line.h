@@ -5,8 +5,8 @@
 
 // What the command line asks of the program.
 struct Command {
-  std::optional<int> status;     // answered already: end with this status
-  bool batch = false;            // --batch: pairs in, lines out, no window
+  std::optional<int> status;       // answered already: end with this status
+  bool batch = false;              // --batch: pairs in, lines out, no window
   const char *batchFile = nullptr; // its FILE; null (or "-") for standard input
 };
 

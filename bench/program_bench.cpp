@@ -96,8 +96,8 @@ void overPairs(benchmark::State &state, Command command, int copies) {
   const std::string peakFile = path + ".peak";
   const char *program = command == Command::batch ? PRESEK_PROGRAM : "/usr/bin/wc";
   const char *option = command == Command::batch ? "--batch" : "-w";
-  const char *argv[] = {"/usr/bin/time", "-f", "%M", "-o", peakFile.c_str(), program, option,
-                        path.c_str(), nullptr};
+  const char *argv[] = {"/usr/bin/time", "-f",   "%M",         "-o",   peakFile.c_str(),
+                        program,         option, path.c_str(), nullptr};
   long peak = 0;
   for (auto _ : state) {
     posix_spawn_file_actions_t actions;
@@ -146,7 +146,8 @@ public:
     for (const Run &run : runs) {
       if (run.aggregate_name == "median") {
         medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        peaks[run.run_name.function_name] = run.counters.count("peak_kB") ? run.counters.at("peak_kB").value : 0.0;
+        peaks[run.run_name.function_name] =
+            run.counters.count("peak_kB") ? run.counters.at("peak_kB").value : 0.0;
       }
     }
     ConsoleReporter::ReportRuns(runs);

@@ -12,9 +12,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -136,6 +138,29 @@ inline std::string faultsOf(const Point3 *v) {
     }
   }
   return "";
+}
+
+// The answer for A B C and A' B' C' as the dialogue prints it, written as the
+// batch mode writes its line: the kind, then the printed coordinates.
+inline std::string answerLine(const Point3 *v) {
+  char printed[1024] = {};
+  std::FILE *console = fmemopen(printed, sizeof printed - 1, "w");
+  printReport(console, triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]));
+  std::fclose(console);
+  std::string numbers;
+  int count = 0;
+  for (const char *c = printed; *c != '\0'; ++c) {
+    // A coordinate is a run of digits (with a sign) holding a point.
+    const bool starts = (std::isdigit(*c) || *c == '-') &&
+                        (c == printed || c[-1] == ' ' || c[-1] == '(' || c[-1] == '\n');
+    const std::size_t length = std::strspn(c, "-0123456789.");
+    if (starts && std::memchr(c, '.', length) != nullptr) {
+      numbers += " " + std::string(c, length);
+      ++count;
+      c += length - 1;
+    }
+  }
+  return std::to_string(count / 3) + numbers;
 }
 
 // Stops a fuzzing run on a fault: what libFuzzer reports as a crash.
