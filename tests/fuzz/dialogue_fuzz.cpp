@@ -1,12 +1,64 @@
 // Arbitrary bytes as the user's typing: the whole console dialogue through
 // in-memory streams, then, for accepted input, the computation and the
-// three-view picture; any fault stops the run, which libFuzzer reports as a
-// crash. Typed numbers reach every float the engine is ever given (hexadecimal
-// ones to the last bit, subnormal ones included).
+// three-view picture; then the same bytes as the batch mode's input, read a
+// few bytes at a time. Any fault stops the run, which libFuzzer reports as a
+// crash. Typed numbers reach every float the engine is ever given
+// (hexadecimal ones to the last bit, subnormal ones included).
+#include "app/batch.h"
 #include "support/checks.h"
 
 #include <cstdint>
 #include <vector>
+
+namespace {
+
+// Every entry as strtof reads it whole, finite and within the bound: the fast
+// reader of numbers must take exactly these, with the same bits.
+std::string misreadEntry(const std::vector<char> &input) {
+  std::size_t at = 0;
+  while (at < input.size()) {
+    const std::size_t start = at;
+    while (at < input.size() && !std::isspace(static_cast<unsigned char>(input[at]))) {
+      ++at;
+    }
+    const std::string entry(input.data() + start, at - start);
+    ++at;
+    char *end = nullptr;
+    const float expected = std::strtof(entry.c_str(), &end);
+    const bool taken = !entry.empty() && end == entry.c_str() + entry.size() &&
+                       std::isfinite(expected) && std::fabs(expected) <= kLargestCoordinate;
+    const Coordinate read = parseCoordinate(entry);
+    if ((read.fault == EntryFault::none) != taken ||
+        (taken && std::memcmp(&read.value, &expected, sizeof expected) != 0)) {
+      return "the entry '" + entry + "' read otherwise than strtof reads it";
+    }
+  }
+  return "";
+}
+
+// A line of the batch mode: "-", or the kind and that many points, each
+// coordinate printed with six decimals.
+bool wellFormed(const std::string &line) {
+  if (line == "-") {
+    return true;
+  }
+  std::size_t at = 1;
+  int fields = 0;
+  while (at < line.size() && line[at] == ' ') {
+    const std::size_t end = std::min(line.find(' ', at + 1), line.size());
+    const std::string field = line.substr(at + 1, end - at - 1);
+    const std::size_t point = field.find('.');
+    const std::size_t digits = field.find_first_not_of("-0123456789.", 0);
+    if (digits != field.npos || point == field.npos || field.size() - point != 7) {
+      return false;
+    }
+    ++fields;
+    at = end;
+  }
+  return at == line.size() && line[0] >= '0' && line[0] <= '6' && fields == 3 * (line[0] - '0');
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   // fmemopen needs a buffer of at least one byte.
@@ -16,12 +68,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::FILE *out = std::fopen("/dev/null", "w");
   TrianglePair v;
   const DialogueResult result = runDialogue(in, out, out, v);
-  std::fclose(in), std::fclose(out);
+  std::fclose(in);
   const bool bounded = std::all_of(v.begin(), v.end(), [](Point3 p) {
     return std::max({std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)}) <= kLargestCoordinate;
   });
   checks::stopOn(result != DialogueResult::accepted ? ""
                  : bounded                          ? checks::faultsOf(v.data())
                                                     : "a coordinate beyond the bound");
+  input.pop_back();
+  checks::stopOn(misreadEntry(input));
+  if (size == 0) {
+    std::fclose(out);
+    return 0;
+  }
+
+  std::FILE *pairs = fmemopen(input.data(), size, "r");
+  char *printed = nullptr;
+  std::size_t length = 0;
+  std::FILE *lines = open_memstream(&printed, &length);
+  runBatch(pairs, lines, out, 1 + data[0] % 16);
+  std::fclose(pairs);
+  std::fclose(lines);
+  std::fclose(out);
+  const std::string batch(printed, length);
+  std::free(printed);
+  std::size_t at = 0;
+  while (at < batch.size()) {
+    const std::size_t end = batch.find('\n', at);
+    checks::stopOn(end == batch.npos || !wellFormed(batch.substr(at, end - at))
+                       ? "a batch line out of form: " + batch.substr(at)
+                       : "");
+    at = end + 1;
+  }
+  // The dialogue read the first pair as the batch mode must read it.
+  const std::string first = batch.substr(0, batch.find('\n'));
+  const std::string expected = result == DialogueResult::accepted ? checks::answerLine(v.data())
+                               : result == DialogueResult::coincidingVertices ? "-"
+                                                                              : first;
+  checks::stopOn(first != expected ? "batch line " + first + ", dialogue " + expected : "");
   return 0;
 }
