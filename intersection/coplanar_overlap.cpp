@@ -7,7 +7,7 @@
 #include <initializer_list>
 
 IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2) {
-  IntersectionReport report;
+  CornerList corners;
   // The area test alone lets through, for small triangles, vertices lying
   // well outside: a vertex counts only within the tolerance of the other.
   const double scale = toleranceScale(A, B, C, A2, B2, C2);
@@ -16,13 +16,13 @@ IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Poin
   for (const Point3 &vertex : {A, B, C}) {
     if (pointInTriangle(A2, B2, C2, area2, vertex) &&
         belowTolerance(distanceToTriangle(vertex, A2, B2, C2), scale)) {
-      addCorner(report, vertex, scale);
+      addCorner(corners, vertex, scale);
     }
   }
   for (const Point3 &vertex : {A2, B2, C2}) {
     if (pointInTriangle(A, B, C, area, vertex) &&
         belowTolerance(distanceToTriangle(vertex, A, B, C), scale)) {
-      addCorner(report, vertex, scale);
+      addCorner(corners, vertex, scale);
     }
   }
   const Point3 firstEdges[3][2] = {{A, B}, {A, C}, {B, C}};
@@ -34,16 +34,15 @@ IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Poin
       const int common =
           segmentIntersection(first[0], first[1], second[0], second[1], &out1, &out2);
       if (common >= 1) {
-        addCorner(report, out1, scale);
+        addCorner(corners, out1, scale);
       }
       if (common == 2) {
-        addCorner(report, out2, scale);
+        addCorner(corners, out2, scale);
       }
     }
   }
 
-  report.message = overlapMessage(report.kind);
-  return report;
+  return overlapReport(corners);
 }
 
 IntersectionKind intersectCoplanar(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,

@@ -2,6 +2,8 @@
 
 #include "geometry/tolerance.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kLetters[6] = {'M', 'N', 'P', 'Q', 'R', 'S'};
@@ -32,17 +34,36 @@ IntersectionReport singlePoint(Point3 point, ResultMessage message) {
   return report;
 }
 
-void addCorner(IntersectionReport &report, Point3 corner, double scale) {
-  for (int i = 0; i < report.kind; ++i) {
-    if (sameCorner(report.points[i], corner, scale)) {
+void addCorner(CornerList &corners, Point3 corner, double scale) {
+  for (int i = 0; i < corners.count; ++i) {
+    if (sameCorner(corners.points[i], corner, scale)) {
       return;
     }
   }
-  // Two convex figures overlap in at most six corners; anything past that is
-  // rounding, and there is no room for it.
-  if (report.kind < 6) {
-    report.points[report.kind++] = corner;
+  corners.points[corners.count++] = corner;
+}
+
+IntersectionReport overlapReport(CornerList corners) {
+  while (corners.count > 6) {
+    int later = 1;
+    double closest = length(difference(corners.points[0], corners.points[1]));
+    for (int i = 0; i < corners.count; ++i) {
+      for (int j = i + 1; j < corners.count; ++j) {
+        const double apart = length(difference(corners.points[i], corners.points[j]));
+        if (apart < closest) {
+          closest = apart;
+          later = j;
+        }
+      }
+    }
+    std::copy(corners.points + later + 1, corners.points + corners.count, corners.points + later);
+    --corners.count;
   }
+  IntersectionReport report;
+  report.kind = corners.count;
+  std::copy(corners.points, corners.points + corners.count, report.points);
+  report.message = overlapMessage(report.kind);
+  return report;
 }
 
 ResultMessage overlapMessage(IntersectionKind kind) {

@@ -30,13 +30,27 @@ struct IntersectionReport {
 // A report of the one point `point`, told by `message`.
 IntersectionReport singlePoint(Point3 point, ResultMessage message);
 
-// Adds `corner` to the report's points unless it matches one already there in
-// every coordinate within the tolerance scaled by `scale`, the L of the whole
-// figure: one corner can be found twice, through different sources, and the
-// two computed points need not agree in every bit, the less so the more
-// steeply the figure is turned. The earlier one stays. Past six corners
-// nothing is kept.
-void addCorner(IntersectionReport &report, Point3 corner, double scale);
+// The corners of an overlap in the order found, each kept once. Two convex
+// figures overlap in at most six corners, but a vertex within the tolerance
+// outside the other figure brings crossings of its edges close beside it:
+// there is room for every candidate (3 + 3 vertices, 9 × 2 crossings).
+struct CornerList {
+  Point3 points[24];
+  int count = 0;
+};
+
+// Adds `corner` unless it matches one already there in every coordinate
+// within the tolerance scaled by `scale`, the L of the whole figure: one
+// corner can be found twice, through different sources, and the two computed
+// points need not agree in every bit, the less so the more steeply the figure
+// is turned. The earlier one stays.
+void addCorner(CornerList &corners, Point3 corner, double scale);
+
+// The overlap of these corners, told by overlapMessage: all of them, in the
+// order found, when there are six at most; else, while more than six remain,
+// the later of the two closest goes, so that crowded candidates beside one
+// corner leave before a corner of the shape does.
+IntersectionReport overlapReport(CornerList corners);
 
 // The message for `kind` corners of an overlap: apart, a point, a segment or a
 // polygon.

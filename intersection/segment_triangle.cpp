@@ -20,10 +20,10 @@ bool inTriangle(Point3 x, Point3 A, Point3 B, Point3 C, double scale) {
 // and its crossings with the edges.
 IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Point3 C,
                                   double scale) {
-  IntersectionReport report;
+  CornerList corners;
   for (const Point3 &end : {s1, s2}) {
     if (inTriangle(end, A, B, C, scale)) {
-      addCorner(report, end, scale);
+      addCorner(corners, end, scale);
     }
   }
   const Point3 edges[3][2] = {{A, B}, {A, C}, {B, C}};
@@ -32,34 +32,31 @@ IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Poin
     Point3 out2;
     const int common = segmentIntersection(s1, s2, edge[0], edge[1], &out1, &out2);
     if (common >= 1) {
-      addCorner(report, out1, scale);
+      addCorner(corners, out1, scale);
     }
     if (common == 2) {
-      addCorner(report, out2, scale);
+      addCorner(corners, out2, scale);
     }
   }
   // A segment meets a convex region in one piece; more than two corners are
   // its ends found again with rounding, and the two farthest apart bound it.
-  const auto apart = [&report](int i, int j) {
-    return length(difference(report.points[i], report.points[j]));
-  };
+  const Point3 *points = corners.points;
+  const auto apart = [points](int i, int j) { return length(difference(points[i], points[j])); };
   int first = 0;
   int second = 1;
-  for (int i = 0; i < report.kind; ++i) {
-    for (int j = i + 1; j < report.kind; ++j) {
+  for (int i = 0; i < corners.count; ++i) {
+    for (int j = i + 1; j < corners.count; ++j) {
       if (apart(i, j) > apart(first, second)) {
         first = i;
         second = j;
       }
     }
   }
-  const Point3 start = report.points[first];
-  const Point3 end = report.points[second];
-  report.points[0] = start;
-  report.points[1] = end;
-  report.kind = std::min(report.kind, 2);
-  report.message = overlapMessage(report.kind);
-  return report;
+  CornerList ends;
+  ends.points[0] = points[first];
+  ends.points[1] = points[second];
+  ends.count = std::min(corners.count, 2);
+  return overlapReport(ends);
 }
 
 } // namespace
