@@ -52,7 +52,8 @@ bool meet(const Six &v) {
   return std::none_of(axes.begin(), axes.end(), [&](I3 a) {
     long long lo[2] = {dot(a, v[0]), dot(a, v[3])}, hi[2] = {lo[0], lo[1]};
     for (int i = 0; i < 6; ++i) {
-      lo[i / 3] = std::min(lo[i / 3], dot(a, v[i])), hi[i / 3] = std::max(hi[i / 3], dot(a, v[i]));
+      lo[i / 3] = std::min(lo[i / 3], dot(a, v[i]));
+      hi[i / 3] = std::max(hi[i / 3], dot(a, v[i]));
     }
     return !isZero(a) && (hi[0] < lo[1] || hi[1] < lo[0]);
   });
@@ -72,7 +73,8 @@ Six generate(std::mt19937 &random, Family family) {
     d = isZero(d) ? I3{1, 2, 0} : d;
     at.z = flat ? 0 : at.z;
     const long long k = any(2);
-    v[first] = at + (k - 1) * d, v[first + 1] = at + (k + 1 + any(1) * any(1)) * d;
+    v[first] = at + (k - 1) * d;
+    v[first + 1] = at + (k + 1 + any(1) * any(1)) * d;
     v[first + 2] = at + k * d;
   };
   Six v;
@@ -89,11 +91,13 @@ Six generate(std::mt19937 &random, Family family) {
     }
   }
   if (family == shared) { // a vertex, or an edge
-    v[3] = v[axis], v[4] = by % 2 ? v[(axis + 1) % 3] : v[4];
+    v[3] = v[axis];
+    v[4] = by % 2 ? v[(axis + 1) % 3] : v[4];
   } else if (family == collinear) { // touching or piercing the other, or lying in its plane
     line(v, 0, random() % 3 ? v[3 + random() % 3] : point(4));
   } else if (family == bothCollinear) {
-    line(v, 0, point(4)), line(v, 3, random() % 2 ? v[random() % 3] : point(4));
+    line(v, 0, point(4));
+    line(v, 3, random() % 2 ? v[random() % 3] : point(4));
   }
   return v;
 }
@@ -164,7 +168,13 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
   EXPECT_EQ(batchLines(typed), answers);
 }
 
-INSTANTIATE_TEST_SUITE_P(Properties, TrianglePairs, ::testing::Range(general, Family(far + 1)));
+std::string familyName(const ::testing::TestParamInfo<Family> &info) {
+  const char *const names[] = {"general", "coplanar", "shared", "collinear", "bothCollinear", "far"};
+  return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Properties, TrianglePairs, ::testing::Range(general, Family(far + 1)),
+                         familyName);
 
 // A figure drawn in a plane is laid flat in z = 0 and again in a plane turned
 // about z and tilted from vertical by each angle of the table: vertical planes
