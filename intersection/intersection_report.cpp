@@ -3,6 +3,7 @@
 #include "geometry/tolerance.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -45,8 +46,8 @@ void addCorner(CornerList &corners, Point3 corner, double scale) {
 
 IntersectionReport overlapReport(CornerList corners) {
   while (corners.count > 6) {
-    int later = 1;
-    double closest = length(difference(corners.points[0], corners.points[1]));
+    int later = 0;
+    double closest = std::numeric_limits<double>::infinity();
     for (int i = 0; i < corners.count; ++i) {
       for (int j = i + 1; j < corners.count; ++j) {
         const double apart = length(difference(corners.points[i], corners.points[j]));
