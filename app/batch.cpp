@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -30,8 +32,10 @@ struct Batch {
   std::FILE *err = nullptr;
   std::string lines;
   float numbers[18] = {};
-  int count = 0;      // numbers of the current pair read so far
-  long long pair = 1; // the current pair's number, from 1
+  int count = 0;       // numbers of the current pair read so far
+  long long pair = 1;  // the current pair's number, from 1
+  std::string pending; // an entry cut by the end of a chunk
+  bool inComment = false;
   bool mayOpenWithMark = true;
   int status = 0;
   bool broken = false; // an entry was refused: nothing more is read
@@ -106,6 +110,61 @@ void takeEntry(Batch &batch, std::string_view entry) {
   }
 }
 
+// Scans one chunk of the input for entries; an entry that the chunk's end
+// cuts in two waits in `pending` for the rest.
+void takeChunk(Batch &batch, const char *bytes, std::size_t size) {
+  std::string &pending = batch.pending;
+  std::size_t i = 0;
+  while (i < size && !batch.broken) {
+    if (batch.inComment) {
+      const void *newline = std::memchr(bytes + i, '\n', size - i);
+      batch.inComment = newline == nullptr;
+      i = batch.inComment ? size : std::size_t(static_cast<const char *>(newline) - bytes) + 1;
+      continue;
+    }
+    if (isDelimiter(bytes[i])) {
+      if (!pending.empty()) {
+        takeEntry(batch, pending);
+        pending.clear();
+      }
+      batch.mayOpenWithMark = false;
+      batch.inComment = bytes[i] == '#';
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < size && !isDelimiter(bytes[end])) {
+      ++end;
+    }
+    if (end == size) {
+      pending.append(bytes + i, end - i);
+    } else if (pending.empty()) {
+      takeEntry(batch, std::string_view(bytes + i, end - i));
+    } else {
+      pending.append(bytes + i, end - i);
+      takeEntry(batch, pending);
+      pending.clear();
+    }
+    i = end;
+  }
+}
+
+// Up to `size` bytes, as many as the input holds now; -1 on an error. A file
+// is read past its stream's buffer: a console or a pipe hands over what was
+// typed so far, and the pairs in it are answered without waiting for more.
+long readSome(std::FILE *in, char *buffer, std::size_t size) {
+  const int descriptor = fileno(in);
+  if (descriptor < 0) { // a stream in memory
+    const std::size_t got = std::fread(buffer, 1, size, in);
+    return std::ferror(in) ? -1 : long(got);
+  }
+  long got = 0;
+  do {
+    got = read(descriptor, buffer, size);
+  } while (got < 0 && errno == EINTR);
+  return got;
+}
+
 } // namespace
 
 int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk) {
@@ -114,53 +173,20 @@ int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk) {
   batch.err = err;
   batch.lines.reserve(kOutputBlock + 1024);
   std::vector<char> buffer(std::max<std::size_t>(chunk, 1));
-  // An entry that the end of a chunk cuts in two is gathered here.
-  std::string pending;
-  bool inComment = false;
-  std::size_t size = 0;
-  while (!batch.broken && (size = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
-    const char *bytes = buffer.data();
-    std::size_t i = 0;
-    while (i < size && !batch.broken) {
-      if (inComment) {
-        const void *newline = std::memchr(bytes + i, '\n', size - i);
-        inComment = newline == nullptr;
-        i = inComment ? size : std::size_t(static_cast<const char *>(newline) - bytes) + 1;
-        continue;
-      }
-      if (isDelimiter(bytes[i])) {
-        if (!pending.empty()) {
-          takeEntry(batch, pending);
-          pending.clear();
-        }
-        batch.mayOpenWithMark = false;
-        inComment = bytes[i] == '#';
-        ++i;
-        continue;
-      }
-      std::size_t end = i;
-      while (end < size && !isDelimiter(bytes[end])) {
-        ++end;
-      }
-      if (end == size) {
-        pending.append(bytes + i, end - i);
-      } else if (pending.empty()) {
-        takeEntry(batch, std::string_view(bytes + i, end - i));
-      } else {
-        pending.append(bytes + i, end - i);
-        takeEntry(batch, pending);
-        pending.clear();
-      }
-      i = end;
+  long got = 0;
+  while (!batch.broken && (got = readSome(in, buffer.data(), buffer.size())) > 0) {
+    takeChunk(batch, buffer.data(), std::size_t(got));
+    if (std::size_t(got) < buffer.size()) {
+      writeLines(batch);
     }
   }
-  if (!batch.broken && !pending.empty()) {
-    takeEntry(batch, pending);
-  }
-  if (!batch.broken && std::ferror(in)) {
+  if (got < 0) {
     writeLines(batch);
     std::fprintf(err, "presek-trouglova: greska pri citanju ulaza: %s\n", std::strerror(errno));
     return 2;
+  }
+  if (!batch.broken && !batch.pending.empty()) {
+    takeEntry(batch, batch.pending);
   }
   if (!batch.broken && batch.count > 0) {
     writeLines(batch);

@@ -20,8 +20,10 @@
 // that ends inside a pair ("par N: nepotpun par"), stop the run; the lines
 // printed before stay printed.
 //
-// The input is read `chunk` bytes at a time and nothing of a pair is kept once
-// its line is out, so memory stays the same however long the input is.
+// The input is read `chunk` bytes at a time, or as much as a console or a
+// pipe holds so far, whose pairs are then answered at once; nothing of a pair
+// is kept once its line is out, so memory stays the same however long the
+// input is.
 // Returns the exit status: 0 when every pair was answered, 1 when a pair was
 // refused, the input was broken or `out` could not be written, 2 when `in`
 // could not be read.
