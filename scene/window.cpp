@@ -208,9 +208,11 @@ void onDisplay() {
   for (const SceneLabel &label : scene.labels) {
     drawLabel(label);
   }
+  glPopMatrix();
+  // Text pushes a pixel grid of its own on the matrix stacks: after the pop,
+  // it needs no more than the two places that every OpenGL's stacks have.
   writeSceneLetters();
   writeHint(kProjectionsHint);
-  glPopMatrix();
   glFlush();
   glutSwapBuffers();
 }
