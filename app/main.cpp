@@ -3,6 +3,7 @@
 #include "app/dialogue.h"
 #include "app/three_views.h"
 #include "intersection/triangle_triangle.h"
+#include "scene/space_camera.h"
 #include "scene/window.h"
 
 #include <cstdio>
@@ -25,6 +26,7 @@ int main(int argc, char **argv) {
       intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &M, &N, &P, &Q, &R, &S);
   std::fflush(stdout); // the result is on the console before the window opens
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], result, M, N, P, Q, R, S);
+  spaceFigures = {{v[0], v[1], v[2], v[3], v[4], v[5]}, {M, N, P, Q, R, S}, result};
   runDisplay(argc, argv);
   return 0;
 }

@@ -1,28 +1,37 @@
 #include "app/three_views.h"
 
+#include "scene/letters.h"
 #include "scene/scene_store.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 namespace {
 
-constexpr ColorIndex kFirstColor = 2;        // blue
-constexpr ColorIndex kSecondColor = 1;       // green
-constexpr ColorIndex kIntersectionColor = 0; // red
-constexpr float kMinimumShift = 10.0f;
+constexpr ColorIndex kFirstColor = pointColor(0);
+constexpr ColorIndex kSecondColor = pointColor(3);
+constexpr ColorIndex kIntersectionColor = pointColor(6);
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 enum class View { xy, xz, yz };
 
-ScenePoint project(Point3 p, View view, float shift) {
+// Where the three views place a point: the XY view moved down by `lift`, the
+// XZ view left and the YZ view right by `shift`.
+struct Layout {
+  float shift;
+  double lift;
+};
+
+ScenePoint project(Point3 p, View view, Layout layout) {
   switch (view) {
   case View::xy:
-    return {p.x, p.y};
+    return {p.x, float(double(p.y) - layout.lift)};
   case View::xz:
-    return {float(double(p.x) - shift), p.z};
+    return {float(double(p.x) - layout.shift), p.z};
   case View::yz:
-    return {float(double(p.y) + shift), p.z};
+    return {float(double(p.y) + layout.shift), p.z};
   }
   return {};
 }
@@ -39,67 +48,96 @@ const char *labelOf(View view) {
   return "";
 }
 
-void addEdge(Point3 from, Point3 to, View view, float shift, ColorIndex color) {
-  addSegment({project(from, view, shift), project(to, view, shift)}, color);
+void addEdge(Point3 from, Point3 to, View view, Layout layout, ColorIndex color) {
+  addSegment({project(from, view, layout), project(to, view, layout)}, color);
+}
+
+// The smallest and largest of the given coordinates of the points.
+std::pair<double, double> range(const Point3 *points, int count,
+                                std::initializer_list<float Point3::*> coordinates) {
+  double smallest = kInfinity;
+  double largest = -kInfinity;
+  for (int i = 0; i < count; ++i) {
+    for (float Point3::*c : coordinates) {
+      smallest = std::min(smallest, double(points[i].*c));
+      largest = std::max(largest, double(points[i].*c));
+    }
+  }
+  return {smallest, largest};
 }
 
 } // namespace
 
 float viewShift(const Point3 *points, int count) {
-  double smallest = kInfinity;
-  double largest = -kInfinity;
-  for (int i = 0; i < count; ++i) {
-    smallest = std::min({smallest, double(points[i].x), double(points[i].y)});
-    largest = std::max({largest, double(points[i].x), double(points[i].y)});
+  if (count == 0) {
+    return 0.0f;
   }
-  return float(std::max(double(kMinimumShift), 1.1 * (largest - smallest)));
+  const auto [low, high] = range(points, count, {&Point3::x, &Point3::y});
+  const auto [bottom, top] = range(points, count, {&Point3::z});
+  return float(1.1 * std::max(high - low, (top - bottom) / 3.0));
+}
+
+double viewLift(const Point3 *points, int count, float shift) {
+  const auto [yLow, yHigh] = range(points, count, {&Point3::y});
+  const auto [zLow, zHigh] = range(points, count, {&Point3::z});
+  const double above = yLow - zHigh - shift;
+  const double below = zLow - yHigh - shift;
+  if (above > 0.0) {
+    return above;
+  }
+  return below > 0.0 ? -below : 0.0;
 }
 
 void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
                IntersectionKind result, Point3 M, Point3 N, Point3 P, Point3 Q, Point3 R,
                Point3 S) {
-  const Point3 vertices[6] = {A, B, C, A2, B2, C2};
-  const Point3 corners[6] = {M, N, P, Q, R, S};
+  const Point3 points[12] = {A, B, C, A2, B2, C2, M, N, P, Q, R, S};
+  const Point3 *corners = points + 6;
   const int cornerCount = (result >= 1 && result <= 6) ? result : 0;
-  const float shift = viewShift(vertices, 6);
-  // The drawn heights are y in the XY view and z in the other two.
+  const float shift = viewShift(points, 6);
+  const Layout layout{shift, viewLift(points, 6, shift)};
+  // The drawn heights are y − lift in the XY view and z in the other two.
   float lowest = std::numeric_limits<float>::infinity();
-  for (const Point3 &p : vertices) {
-    lowest = std::min({lowest, p.y, p.z});
+  for (int i = 0; i < 6; ++i) {
+    lowest = std::min({lowest, project(points[i], View::xy, layout).y, points[i].z});
   }
 
   for (const View view : {View::xy, View::xz, View::yz}) {
     for (const Point3 &p : {A, B, C}) {
-      addPoint(project(p, view, shift), kFirstColor);
+      addPoint(project(p, view, layout), kFirstColor);
     }
     for (const Point3 &p : {A2, B2, C2}) {
-      addPoint(project(p, view, shift), kSecondColor);
+      addPoint(project(p, view, layout), kSecondColor);
     }
-    addEdge(A, B, view, shift, kFirstColor);
-    addEdge(B, C, view, shift, kFirstColor);
-    addEdge(A, C, view, shift, kFirstColor);
-    addEdge(A2, B2, view, shift, kSecondColor);
-    addEdge(A2, C2, view, shift, kSecondColor);
-    addEdge(B2, C2, view, shift, kSecondColor);
+    addEdge(A, B, view, layout, kFirstColor);
+    addEdge(B, C, view, layout, kFirstColor);
+    addEdge(A, C, view, layout, kFirstColor);
+    addEdge(A2, B2, view, layout, kSecondColor);
+    addEdge(A2, C2, view, layout, kSecondColor);
+    addEdge(B2, C2, view, layout, kSecondColor);
 
     for (int i = 0; i < cornerCount; ++i) {
-      addPoint(project(corners[i], view, shift), kIntersectionColor);
+      addPoint(project(corners[i], view, layout), kIntersectionColor);
     }
     // Corners come in the order found, not around the polygon: joining every
     // pair draws the outline whatever that order.
     for (int i = 0; i < cornerCount; ++i) {
       for (int j = i + 1; j < cornerCount; ++j) {
-        addEdge(corners[i], corners[j], view, shift, kIntersectionColor);
+        addEdge(corners[i], corners[j], view, layout, kIntersectionColor);
       }
     }
 
     double left = kInfinity;
     double right = -kInfinity;
-    for (const Point3 &p : vertices) {
-      const double u = project(p, view, shift).x;
+    for (int i = 0; i < 6; ++i) {
+      const double u = project(points[i], view, layout).x;
       left = std::min(left, u);
       right = std::max(right, u);
     }
     addLabel({float((left + right) / 2.0), lowest, labelOf(view)});
+    for (int i = 0; i < 6 + cornerCount; ++i) {
+      const ScenePoint at = project(points[i], view, layout);
+      addLetter({at.x, at.y, kPointLetters[i], pointColor(i), int(view)});
+    }
   }
 }

@@ -10,26 +10,34 @@ struct Camera {
   float distance;
 };
 
-// The camera for `bounds`: the centre of the rectangle, and as distance
-// A = |minimum.x| + maximum.x when 2·A > B, else B = |minimum.y| + maximum.y.
-Camera cameraFromBounds(const SceneBounds &bounds);
+// The box of what `scene` draws: the smallest rectangle around its points and
+// its segments' ends, as `minimum` and `maximum`. Unlike the scene's bounds it
+// has no starting corners, so it follows the figures wherever they lie and
+// however small they are. An empty scene gives the rectangle from (0, 0) to
+// (1024, 700).
+SceneBounds drawnBox(const Scene &scene);
 
-// Pixels kept free on every side of the bounds when the window is fitted:
-// room for the views' labels under the lowest point.
+// The camera for `box`: its centre, and as distance its width A when
+// 2·A > B, else its height B.
+Camera cameraFromBox(const SceneBounds &box);
+
+// Pixels kept free on every side of the box when the window is fitted: room
+// for the views' names under the lowest point.
 inline constexpr int kFitMargin = 24;
 
 // The camera distance for a window of width × height pixels with a 45-degree
-// vertical field of view: cameraFromBounds's distance wherever it already
-// shows the whole of `bounds` with kFitMargin pixels to spare on every side,
-// else the nearest distance that does. A window no larger than the margins
-// counts as one pixel of room.
-float viewDistance(const SceneBounds &bounds, int width, int height);
+// vertical field of view: cameraFromBox's distance wherever it already shows
+// the whole of `box` with kFitMargin pixels to spare on every side, else the
+// nearest distance that does. A window no larger than the margins counts as
+// one pixel of room. A box without width or height, a single point, is seen
+// from 1 unit away: from anywhere it lands in the middle.
+float viewDistance(const SceneBounds &box, int width, int height);
 
 struct DepthRange {
   double nearPlane;
   double farPlane;
 };
 
-// The depth range that keeps the scene plane, `distance` away, in view: 1 to
-// 1000 for distances from 2 to 500, widened beyond them.
+// The depth range around the scene plane, `distance` away: from half to twice
+// the distance, which keeps the plane in view at every scale.
 DepthRange depthRange(float distance);

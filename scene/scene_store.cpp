@@ -56,3 +56,5 @@ void addSegment(SceneSegment segment, ColorIndex color) {
 }
 
 void addLabel(SceneLabel label) { scene.labels.push_back(label); }
+
+void addLetter(SceneLetter letter) { scene.letters.push_back(letter); }

@@ -61,6 +61,19 @@ struct SceneLabel {
   const char *text = "";
 };
 
+// The console's letter of a dot drawn at (x, y) in view `view` (0 XY, 1 XZ,
+// 2 YZ), in a shade of the figure's colour `color`: a few pixels up and to
+// the right of the dot, joined with the letters of the view's other dots that
+// fall within a few pixels of it. Like a label, not a record of the drawing:
+// it widens no bounds.
+struct SceneLetter {
+  float x = 0.0f;
+  float y = 0.0f;
+  const char *text = "";
+  ColorIndex color = kDefaultColor;
+  int view = 0;
+};
+
 // The drawable model. Lists keep their records in insertion order.
 struct Scene {
   SceneBounds bounds;
@@ -69,6 +82,7 @@ struct Scene {
   std::list<SceneLine> lines;
   std::list<SceneCircle> circles;
   std::list<SceneLabel> labels;
+  std::list<SceneLetter> letters;
 };
 
 // The one scene of the process, filled before the window opens and only read
@@ -85,3 +99,6 @@ void addSegment(SceneSegment segment, ColorIndex color);
 
 // Appends a copy of `label`; the bounds stay as they are.
 void addLabel(SceneLabel label);
+
+// Appends a copy of `letter`; the bounds stay as they are.
+void addLetter(SceneLetter letter);

@@ -1,17 +1,33 @@
 #include "scene/window.h"
 
 #include "scene/camera.h"
+#include "scene/lettering.h"
+#include "scene/space_view.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
 #include <cmath>
+#include <map>
 #include <numbers>
 
 namespace {
 
-void *const kLabelFont = GLUT_BITMAP_HELVETICA_12;
 constexpr float kLabelDrop = 18.0f; // pixels from the anchor down to the baseline
+constexpr double kZoomStep = 1.25;  // a key press or a wheel notch
+constexpr const char *kProjectionsHint = "v: prikaz u prostoru   Esc: kraj";
+constexpr const char *kSpaceHint = "v: tri projekcije   mis: okretanje   tocak, +/-: uvecanje   "
+                                   "r: pocetni polozaj   Esc: kraj";
+
+// What the window shows: the three projections, or the figures in space seen
+// from `orbit`, which a drag turns and the wheel zooms.
+bool inSpace = false;
+Orbit orbit;
+int windowWidth = 1024;
+int windowHeight = 700;
+bool dragging = false;
+int dragX = 0;
+int dragY = 0;
 
 constexpr int kCircleVertices = 100;
 constexpr double kCircleStep = 2.0 * std::numbers::pi / kCircleVertices;
@@ -64,17 +80,77 @@ void drawLabel(const SceneLabel &label) {
   const auto *text = reinterpret_cast<const unsigned char *>(label.text);
   setColor(kDefaultColor); // black, taken up by glRasterPos
   glRasterPos2f(label.x, label.y);
-  glBitmap(0, 0, 0.0f, 0.0f, -float(glutBitmapLength(kLabelFont, text)) / 2.0f, -kLabelDrop,
+  glBitmap(0, 0, 0.0f, 0.0f, -float(glutBitmapLength(kTextFont, text)) / 2.0f, -kLabelDrop,
            nullptr);
-  glutBitmapString(kLabelFont, text);
+  glutBitmapString(kTextFont, text);
+}
+
+// The letters of each view, joined where their dots meet on the screen.
+void writeSceneLetters() {
+  std::map<int, std::vector<PlacedLetter>> views;
+  for (const SceneLetter &letter : scene.letters) {
+    if (const auto at = placed(letter.x, letter.y, 0.0, letter.text, letter.color)) {
+      views[letter.view].push_back(*at);
+    }
+  }
+  for (const auto &[view, letters] : views) {
+    writeLetters(letters);
+  }
 }
 
 // Esc or q ends the program as the close button does: with the toolkit's
-// close action set to exit, leaving the main loop exits with status 0.
+// close action set to exit, leaving the main loop exits with status 0. v
+// switches between the projections and the view in space; in space, r, + and
+// - reset and zoom the camera.
 void onKeyboard(unsigned char key, int, int) {
   if (key == 27 || key == 'q') {
     glutLeaveMainLoop();
+    return;
   }
+  if (key == 'v') {
+    inSpace = !inSpace;
+    if (!inSpace) {
+      onReshape(windowWidth, windowHeight); // the projections' own camera again
+    }
+  } else if (inSpace && key == 'r') {
+    orbit = Orbit{};
+  } else if (inSpace && key == '+') {
+    orbit = zoomed(orbit, 1.0 / kZoomStep);
+  } else if (inSpace && key == '-') {
+    orbit = zoomed(orbit, kZoomStep);
+  } else {
+    return;
+  }
+  glutPostRedisplay();
+}
+
+// In space, the left button turns the figures as it drags them and the wheel
+// (buttons 3 and 4 to the toolkit) zooms.
+void onMouse(int button, int state, int x, int y) {
+  if (!inSpace) {
+    return;
+  }
+  if (button == GLUT_LEFT_BUTTON) {
+    dragging = state == GLUT_DOWN;
+    dragX = x;
+    dragY = y;
+    return;
+  }
+  if (state != GLUT_DOWN || (button != 3 && button != 4)) {
+    return;
+  }
+  orbit = zoomed(orbit, button == 3 ? 1.0 / kZoomStep : kZoomStep);
+  glutPostRedisplay();
+}
+
+void onMotion(int x, int y) {
+  if (!inSpace || !dragging) {
+    return;
+  }
+  orbit = turned(orbit, x - dragX, y - dragY);
+  dragX = x;
+  dragY = y;
+  glutPostRedisplay();
 }
 
 } // namespace
@@ -89,10 +165,13 @@ void onReshape(int width, int height) {
   if (height == 0) {
     height = 1;
   }
-  // The bounds no longer change; the distance follows the window's shape, so
+  windowWidth = width;
+  windowHeight = height;
+  // The scene no longer changes; the distance follows the window's shape, so
   // that a square or tall window still shows all three views.
-  const Camera camera = cameraFromBounds(scene.bounds);
-  const float distance = viewDistance(scene.bounds, width, height);
+  const SceneBounds box = drawnBox(scene);
+  const Camera camera = cameraFromBox(box);
+  const float distance = viewDistance(box, width, height);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glTranslatef(-camera.cx, -camera.cy, -distance);
@@ -105,6 +184,13 @@ void onReshape(int width, int height) {
 
 void onDisplay() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (inSpace) {
+    drawSpace(spaceFigures, orbit, windowWidth, windowHeight);
+    writeHint(kSpaceHint);
+    glFlush();
+    glutSwapBuffers();
+    return;
+  }
   glPushMatrix();
   // Depth testing stays off: what is drawn later covers what came before.
   for (const SceneCircle &circle : scene.circles) {
@@ -123,6 +209,10 @@ void onDisplay() {
     drawLabel(label);
   }
   glPopMatrix();
+  // Text pushes a pixel grid of its own on the matrix stacks: after the pop,
+  // it needs no more than the two places that every OpenGL's stacks have.
+  writeSceneLetters();
+  writeHint(kProjectionsHint);
   glFlush();
   glutSwapBuffers();
 }
@@ -145,5 +235,7 @@ void runDisplay(int argc, char **argv) {
   glutDisplayFunc(onDisplay);
   glutReshapeFunc(onReshape);
   glutKeyboardFunc(onKeyboard);
+  glutMouseFunc(onMouse);
+  glutMotionFunc(onMotion);
   glutMainLoop();
 }

@@ -6,6 +6,7 @@
 #include "intersection/segment_segment.h"
 #include "intersection/triangle_plane.h"
 #include "scene/camera.h"
+#include "scene/space_camera.h"
 
 #include <gtest/gtest.h>
 
@@ -114,9 +115,25 @@ long long call(const std::string &operation, const std::vector<Point3> &p, Point
     o[0] = rgb ? Point3{rgb->red, rgb->green, rgb->blue} : o[0];
     return rgb.has_value();
   }
-  const SceneBounds bounds{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
-  const Camera camera = cameraFromBounds(bounds);
-  const float fitted = viewDistance(bounds, int(p[2].x), int(p[2].y));
+  if (operation == "orbit") {
+    const Orbit orbit = zoomed(turned({p[0].x, p[0].y, p[0].z}, p[1].x, p[1].y), p[1].z);
+    o[0] = {float(orbit.azimuth), float(orbit.elevation), float(orbit.zoom)};
+    return 1;
+  }
+  if (operation == "fit") {
+    o[0] = {float(sphereDistance(p[0].x, int(p[0].y), int(p[0].z))), 0.0f, 0.0f};
+    return 1;
+  }
+  if (operation == "around") {
+    int order[6] = {0, 0, 0, 0, 0, 0};
+    cornersAround(p.data(), int(p.size()), order);
+    o[0] = {float(order[0]), float(order[1]), float(order[2])};
+    o[1] = {float(order[3]), float(order[4]), float(order[5])};
+    return 1;
+  }
+  const SceneBounds box{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
+  const Camera camera = cameraFromBox(box);
+  const float fitted = viewDistance(box, int(p[2].x), int(p[2].y));
   o[0] = {camera.cx, camera.cy, camera.distance};
   o[1] = {fitted, float(depthRange(fitted).nearPlane), float(depthRange(fitted).farPlane)};
   return 1;

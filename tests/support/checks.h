@@ -8,6 +8,7 @@
 #include "app/three_views.h"
 #include "geometry/predicates.h"
 #include "intersection/triangle_triangle.h"
+#include "scene/camera.h"
 #include "scene/scene_store.h"
 
 #include <algorithm>
@@ -83,37 +84,66 @@ inline std::string faultsOf(const Point3 *v) {
            ", a slot past it written, or not one message: " + std::string(text);
   }
   // The picture: in each view the vertices, blue then green, and the corners,
-  // red, at (x, y), (x − shift, z) and (y + shift, z), one shift of 10 or 1.1
-  // times the spread of all x and y, if more; an edge for each side of both
-  // triangles (the first's blue) and each pair of corners; a name under each
-  // view; bounds around all points.
+  // red, at (x, y − lift), (x − shift, z) and (y + shift, z), the shift 1.1
+  // times the larger of the spread of all x and y and a third of that of z,
+  // the lift what brings the y within one shift of the z; an edge for each
+  // side of both triangles (the first's blue) and each pair of corners; a name
+  // under each view and a letter at each dot; bounds around all points.
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
   const std::vector<ScenePoint> drawn(scene.points.begin(), scene.points.end());
   const int n = 6 + kind;
   if (drawn.size() != std::size_t(3 * n) || scene.labels.size() != 3 ||
+      scene.letters.size() != std::size_t(3 * n) ||
       std::ranges::count(scene.segments, 2, &SceneSegment::color) != 9 ||
       scene.segments.size() != std::size_t(18 + 3 * kind * (kind - 1) / 2)) {
-    return "the picture's count of points, edges, blue edges or names";
+    return "the picture's count of points, letters, edges, blue edges or names";
   }
-  long double low = v[0].x, high = v[0].x, shift = of(v[0]).x - drawn[n].x, scale = 1;
-  float lowest = v[0].y;
-  for (const Point3 &p : std::span(v, 6)) {
-    low = std::min({low, of(p).x, of(p).y}), high = std::max({high, of(p).x, of(p).y});
-    lowest = std::min({lowest, p.y, p.z});
-    scale = std::max({scale, std::fabs(of(p).x), std::fabs(of(p).y), std::fabs(of(p).z)});
+  long double low = v[0].x, high = v[0].x, scale = 1;
+  const auto [yLow, yHigh] = std::ranges::minmax(std::span(v, 6), {}, &Point3::y);
+  const auto [zLow, zHigh] = std::ranges::minmax(std::span(v, 6), {}, &Point3::z);
+  const long double shift = of(v[0]).x - drawn[n].x, lift = of(v[0]).y - drawn[0].y;
+  float lowest = drawn[0].y;
+  for (int i = 0; i < 6; ++i) {
+    const V p = of(v[i]);
+    low = std::min({low, p.x, p.y});
+    high = std::max({high, p.x, p.y});
+    lowest = std::min({lowest, drawn[i].y, v[i].z});
+    scale = std::max({scale, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
   }
+  const long double above = of(yLow).y - zHigh.z - shift;
+  const long double below = of(zLow).z - yHigh.y - shift;
+  const long double rise = above > 0 ? above : below > 0 ? -below : 0;
   const auto near = [&](long double a, long double b) { return std::fabs(a - b) <= 1e-6L * shift; };
+  if (!near(shift, 1.1L * std::max(high - low, (of(zHigh).z - zLow.z) / 3)) ||
+      std::fabs(lift - rise) > 1e-6L * (shift + std::fabs(rise))) {
+    return "the views' shift or the XY view's lift";
+  }
   float box[4] = {1024, 700, 0, 0}; // the bounds start at (1024, 700) to (0, 0)
-  for (int i = 0; i < 3 * n; ++i) {
-    box[0] = std::min(box[0], drawn[i].x), box[1] = std::min(box[1], drawn[i].y);
-    box[2] = std::max(box[2], drawn[i].x), box[3] = std::max(box[3], drawn[i].y);
+  for (int i = 0; const SceneLetter &letter : scene.letters) {
+    box[0] = std::min(box[0], drawn[i].x);
+    box[1] = std::min(box[1], drawn[i].y);
+    box[2] = std::max(box[2], drawn[i].x);
+    box[3] = std::max(box[3], drawn[i].y);
     const V q = of(i % n < 6 ? v[i % n] : s[i % n - 6]);
-    const V views[3] = {{q.x, q.y, 0}, {q.x - shift, q.z, 0}, {q.y + shift, q.z, 0}};
-    if (!near(shift, std::max(10.0L, 1.1L * (high - low))) || !near(drawn[i].x, views[i / n].x) ||
-        !near(drawn[i].y, views[i / n].y) || drawn[i].color != 2 - (i % n >= 3) - (i % n >= 6)) {
-      return "point " + std::to_string(i) + " of the picture";
+    const V views[3] = {{q.x, q.y - lift, 0}, {q.x - shift, q.z, 0}, {q.y + shift, q.z, 0}};
+    const std::string_view names[12] = {"A", "B", "C", "A'", "B'", "C'",
+                                        "M", "N", "P", "Q",  "R",  "S"};
+    if (!near(drawn[i].x, views[i / n].x) || !near(drawn[i].y, views[i / n].y) ||
+        drawn[i].color != 2 - (i % n >= 3) - (i % n >= 6) || letter.x != drawn[i].x ||
+        letter.y != drawn[i].y || letter.color != drawn[i].color || letter.view != i / n ||
+        letter.text != names[i % n]) {
+      return "point " + std::to_string(i) + " of the picture, or its letter";
     }
+    ++i;
+  }
+  // The camera frames the drawn points alone, without the bounds' starting corners.
+  const SceneBounds framed = drawnBox(scene);
+  const auto [west, east] = std::ranges::minmax(drawn, {}, &ScenePoint::x);
+  const auto [south, north] = std::ranges::minmax(drawn, {}, &ScenePoint::y);
+  if (std::array{framed.minimum.x, framed.minimum.y, framed.maximum.x, framed.maximum.y} !=
+      std::array{west.x, south.y, east.x, north.y}) {
+    return "the box the camera frames";
   }
   // Under each view, XY, XZ, YZ, its name, centred between its leftmost and
   // rightmost vertex, at the lowest height drawn in any view.

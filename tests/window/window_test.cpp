@@ -1,7 +1,10 @@
 // The real program end to end under a virtual X server: the dialogue piped in,
 // the window photographed at its first size or after a resize and checked
-// against where each mark must land, then closed as a user closes it.
+// against where each mark and letter must land; then the view in space,
+// turned, zoomed and reset, and the projections once more; then the window
+// closed as a user closes it.
 #include "geometry/point3.h"
+#include "intersection/triangle_triangle.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +29,8 @@ namespace {
 bool waitFor(auto condition, int seconds) {
   bool met = condition();
   for (int i = 0; i < 20 * seconds && !met; ++i) {
-    usleep(50000), met = condition();
+    usleep(50000);
+    met = condition();
   }
   return met;
 }
@@ -36,7 +41,10 @@ pid_t spawn(std::vector<const char *> argv, int in, int out) {
   const pid_t pid = fork();
   if (pid == 0) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-    dup2(in, 0), dup2(out, 1), dup2(out, 2), argv.push_back(nullptr);
+    dup2(in, 0);
+    dup2(out, 1);
+    dup2(out, 2);
+    argv.push_back(nullptr);
     execvp(argv[0], const_cast<char *const *>(argv.data()));
     _exit(127);
   }
@@ -57,7 +65,9 @@ Display *virtualDisplay() {
       << "no X server: tools/install-dependencies";
   setenv("DISPLAY", (":" + std::to_string(std::atoi(number))).c_str(), 1);
   Display *display = XOpenDisplay(nullptr);
-  display &&XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  if (display != nullptr) {
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  }
   return display;
 }
 
@@ -69,10 +79,13 @@ unsigned long at(XImage *image, long x, long y) {
 
 struct Case {
   const char *name;
-  const Point3 *points;       // A, B, C, A', B', C', then the intersection's corners
-  int corners, width, height; // width × height: the window's size when photographed
-  double shift, cx, cy, ppu;  // the camera worked out by hand; ppu: pixels per unit
-  const char *key;            // closes the window; none: the close button
+  const Point3 *points; // A, B, C, A', B', C' before they are scaled and moved
+  float scale, move;    // typed: each coordinate times scale, then x and y plus move
+  int width, height;    // the window's size when photographed
+  double shift, lift;   // the views' shift, and how far the XY view is moved down
+  double cx, cy, ppu;   // the camera worked out by hand; ppu: pixels per unit
+  bool wide;            // each view's figures at least a fifth of the window's width
+  const char *key;      // closes the window; none: the close button
 };
 
 // An edge from (x1, y1) to (x2, y2), or a dot where they coincide.
@@ -87,20 +100,39 @@ struct Mark {
   }
 };
 
+// A dot fills a block of 3×3 pixels (r = 1) centred within a pixel of (x, y),
+// which no line does; a line (r = 0) passes within a pixel of it. Only a
+// letter, drawn last in its dark shade or the black of "=", may stand over it.
+bool shown(XImage *image, double x, double y, unsigned long colour, int r) {
+  bool found = false;
+  for (int k = 0; k < 9; ++k) {
+    bool block = true;
+    for (int p = 0; p < 9; ++p) {
+      const unsigned long seen = at(image, std::lround(x) + k % 3 - 1 + r * (p % 3 - 1),
+                                    std::lround(y) + k / 3 - 1 + r * (p / 3 - 1));
+      block &= seen == colour || seen == 0x006600 || seen == 0xbf0000 || seen == 0;
+    }
+    found |= block;
+  }
+  return found;
+}
+
 // The background (0.9, 0.9, 0.8) of 255, 229.5 rounded up; in the order
 // drawn, each edge in its colour at its midpoint, then each vertex and corner
-// as a dot of 4×4 pixels, unless a later mark of another colour covers it;
-// then a black label centred under each view.
-std::string faultsOf(XImage *image, const Case &c) {
+// as a dot of 4×4 pixels, unless a later mark of another colour or a dot's
+// letter may cover it; then a black label centred under each view; then each
+// dot's letter in the band of 120 × 20 pixels up and to the right of it.
+std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int corners) {
   std::vector<Mark> marks, dots;
   std::string faults = at(image, 0, 0) == 0xe6e6cc ? "" : "background; ";
+  const int n = 6 + corners;
   double x[3][12], y[3][12], lowest = 0;
   for (int v = 0; v < 3; ++v) {
-    for (int i = 0; i < 6 + c.corners; ++i) {
-      const Point3 q = c.points[i];
+    for (int i = 0; i < n; ++i) {
+      const Point3 q = points[i];
       const double u = v == 0 ? q.x : v == 1 ? q.x - c.shift : q.y + c.shift;
       x[v][i] = image->width / 2.0 + (u - c.cx) * c.ppu;
-      y[v][i] = image->height / 2.0 - ((v == 0 ? q.y : q.z) - c.cy) * c.ppu;
+      y[v][i] = image->height / 2.0 - ((v == 0 ? q.y - c.lift : q.z) - c.cy) * c.ppu;
       lowest = std::max(lowest, y[v][i]);
       const unsigned long colour = i < 3 ? 0x0000ff : i < 6 ? 0x00ff00 : 0xff0000;
       dots.push_back({x[v][i], y[v][i], x[v][i], y[v][i], colour});
@@ -114,51 +146,166 @@ std::string faultsOf(XImage *image, const Case &c) {
   marks.insert(marks.end(), dots.begin(), dots.end());
   for (auto m = marks.begin(); m != marks.end(); ++m) {
     const double mx = (m->x1 + m->x2) / 2, my = (m->y1 + m->y2) / 2;
-    // A line passes within a pixel of its midpoint; a dot fills a block of 3×3
-    // pixels centred within a pixel of its own centre, which no line does.
-    bool shown = false;
-    for (int k = 0, r = m->dot(); k < 9; ++k) {
-      bool block = true;
-      for (int p = 0; p < 9; ++p) {
-        block &= at(image, std::lround(mx) + k % 3 - 1 + r * (p % 3 - 1),
-                    std::lround(my) + k / 3 - 1 + r * (p / 3 - 1)) == m->colour;
-      }
-      shown |= block;
-    }
-    if (!shown && std::none_of(m + 1, marks.end(), [&](const Mark &later) {
+    const bool lettered = std::any_of(dots.begin(), dots.end(), [&](const Mark &d) {
+      return mx > d.x1 + 1 && mx < d.x1 + 123 && my > d.y1 - 21 && my < d.y1;
+    });
+    if (!shown(image, mx, my, m->colour, m->dot()) && !lettered &&
+        std::none_of(m + 1, marks.end(), [&](const Mark &later) {
           return later.colour != m->colour && later.reach(mx, my) < (later.dot() ? 4 : 1.5);
         })) {
       faults += "mark " + std::to_string(m - marks.begin()) + " missing; ";
     }
   }
   for (int v = 0; v < 3; ++v) { // black text in 26 rows under the lowest point
-    const long centre =
-        std::lround((*std::min_element(x[v], x[v] + 6) + *std::max_element(x[v], x[v] + 6)) / 2);
-    long count = 0, balance = 0; // black pixels, and the sum of their offsets from the centre
+    const auto [left, right] = std::minmax_element(x[v], x[v] + 6);
+    const long centre = std::lround((*left + *right) / 2);
+    long count = 0;   // black pixels
+    long balance = 0; // the sum of their offsets from the centre
     for (long k = 0; k < 26 * 61; ++k) {
       const bool black = at(image, centre + k % 61 - 30, long(lowest) + 4 + k / 61) == 0;
-      count += black, balance += black ? k % 61 - 30 : 0;
+      count += black;
+      balance += black ? k % 61 - 30 : 0;
     }
-    if (count == 0 || std::abs(balance) > 2 * count) {
-      faults += "no label centred under view " + std::to_string(v) + "; ";
+    if (count == 0 || std::abs(balance) > 2 * count || (c.wide && *right - *left < c.width / 5)) {
+      faults += "no label centred under view " + std::to_string(v) + ", or the view narrow; ";
+    }
+  }
+  // Up and to the right of each dot, its letter in its dark shade, apart from
+  // the marks of that colour (blue shares it); the black "=" of a joined label
+  // there where another dot shares its pixel, none where no dot is near.
+  const unsigned long shades[3] = {0x0000ff, 0x006600, 0xbf0000};
+  for (const Mark &d : dots) {
+    const std::size_t i = &d - dots.data();
+    const auto near = [&](double reach) {
+      return std::any_of(dots.begin(), dots.end(),
+                         [&](const Mark &e) { return &e != &d && e.reach(d.x1, d.y1) < reach; });
+    };
+    long letter = 0;
+    long black = 0;
+    for (long k = 0; k < 120 * 20; ++k) {
+      const long px = std::lround(d.x1) + 2 + k % 120;
+      const long py = std::lround(d.y1) - 20 + k / 120;
+      const unsigned long seen = at(image, px, py);
+      letter += seen == shades[(i % n >= 3) + (i % n >= 6)] &&
+                std::none_of(marks.begin(), marks.end(), [&](const Mark &m) {
+                  return m.colour == seen && m.reach(px, py) < 3.5;
+                });
+      black += seen == 0;
+    }
+    if (letter == 0 || (near(1) && black == 0) || (!near(40) && black > 0)) {
+      faults += "the letter of dot " + std::to_string(i) + "; ";
     }
   }
   return faults;
 }
 
+// The view in space: both triangles' tints, and a red dot where the camera
+// puts each corner. The camera looks at the centre of the six vertices' box
+// from azimuth 30° and elevation 20°, from where the box's bounding sphere
+// (radius r) fits 48 pixels inside the nearer edges: d = r·√(1 + t²)/t with
+// t = tan 22.5°·(min(W, H)/2 − 48)/(H/2). A point q from the centre lands
+// (H/2)/tan 22.5° pixels a unit of q·side and q·up from the middle, at the
+// depth d − q·eye.
+std::string spaceFaultsOf(XImage *image, const Point3 *p, int corners) {
+  long tints[2] = {0, 0};
+  for (long k = 0; k < long(image->width) * image->height; ++k) {
+    tints[0] += at(image, k % image->width, k / image->width) == 0xbfbfff;
+    tints[1] += at(image, k % image->width, k / image->width) == 0xbfffbf;
+  }
+  std::string faults = tints[0] > 0 && tints[1] > 0 ? "" : "a tint missing; ";
+  double q[12][3]; // from the centre of the box
+  double r2 = 0;
+  for (int a = 0; a < 3; ++a) {
+    const auto on = [&](int i) { return double(a == 0 ? p[i].x : a == 1 ? p[i].y : p[i].z); };
+    const auto [low, high] = std::minmax({on(0), on(1), on(2), on(3), on(4), on(5)});
+    for (int i = 0; i < 6 + corners; ++i) {
+      q[i][a] = on(i) - (low + high) / 2;
+    }
+    r2 += (high - low) * (high - low) / 4;
+  }
+  const double w = image->width, h = image->height, tanView = std::tan(std::numbers::pi / 8);
+  const double t = tanView * (std::min(w, h) / 2 - 48) / (h / 2);
+  const double d = std::sqrt(r2) * std::sqrt(1 + t * t) / t;
+  const double az = std::numbers::pi / 6, el = std::numbers::pi / 9;
+  for (int i = 6; i < 6 + corners; ++i) {
+    const double across = q[i][1] * std::cos(az) - q[i][0] * std::sin(az);
+    const double toward = q[i][0] * std::cos(az) + q[i][1] * std::sin(az); // level, to the eye
+    const double up = q[i][2] * std::cos(el) - toward * std::sin(el);
+    const double scale = h / 2 / tanView / (d - toward * std::cos(el) - q[i][2] * std::sin(el));
+    if (!shown(image, w / 2 + across * scale, h / 2 - up * scale, 0xff0000, 1)) {
+      faults += "corner " + std::to_string(i - 6) + " in space; ";
+    }
+  }
+  return faults;
+}
+
+// The window's picture, taken until `faults` finds nothing wrong with it or
+// five seconds pass, with what it last found.
+struct Photo {
+  std::string pixels;
+  std::string faults = "never drawn";
+};
+Photo photograph(Display *display, ::Window window, const Case &c, auto faults) {
+  Photo photo;
+  waitFor(
+      [&] {
+        XImage *image = XGetImage(display, window, 0, 0, c.width, c.height, AllPlanes, ZPixmap);
+        photo.pixels.assign(image->data, image->bytes_per_line * image->height);
+        photo.faults = faults(image);
+        XDestroyImage(image);
+        return photo.faults.empty();
+      },
+      5);
+  return photo;
+}
+
+// Sends what a user's hand does: a key pressed (`code` its keycode), a button
+// pressed at (x, y) (`code` the button; the wheel's are 4 and 5), or the
+// pointer moved there with the first button held.
+void send(Display *display, ::Window window, int type, unsigned code, int x = 0, int y = 0) {
+  XEvent event{};
+  event.type = type;
+  event.xbutton.window = window;
+  event.xbutton.state = type == MotionNotify ? Button1Mask : 0;
+  event.xbutton.x = x;
+  event.xbutton.y = y;
+  if (type == KeyPress) {
+    event.xkey.keycode = code;
+  } else {
+    event.xbutton.button = code;
+  }
+  XSendEvent(display, window, False, KeyPressMask | ButtonPressMask | PointerMotionMask, &event);
+  XFlush(display);
+}
+
 class WindowTest : public ::testing::TestWithParam<Case> {};
 
-TEST_P(WindowTest, ShowsTheThreeViewsAndClosesAsAUserDoes) {
+TEST_P(WindowTest, ShowsTheViewsTurnsThemInSpaceAndClosesAsAUserDoes) {
   static Display *const display = virtualDisplay();
   ASSERT_NE(display, nullptr) << "no X server (tools/install-dependencies installs Xvfb)";
   const Case &c = GetParam();
+  // The points as typed, then the corners where the engine puts them.
+  Point3 p[12];
+  for (int i = 0; i < 6; ++i) {
+    const Point3 q = c.points[i];
+    p[i] = {q.x * c.scale + c.move, q.y * c.scale + c.move, q.z * c.scale};
+  }
+  std::FILE *console = stdout;
+  stdout = std::fopen("/dev/null", "w");
+  const int corners = intersectTriangles(p[0], p[1], p[2], p[3], p[4], p[5], &p[6], &p[7], &p[8],
+                                         &p[9], &p[10], &p[11]);
+  std::fclose(stdout);
+  stdout = console;
+
   int in[2], out[2];
   ASSERT_EQ(pipe2(in, O_CLOEXEC) | pipe2(out, O_CLOEXEC), 0);
   const pid_t program = spawn({PRESEK_PROGRAM}, in[0], out[1]);
   for (int i = 0; i < 6; ++i) {
-    dprintf(in[1], "%.9g %.9g %.9g\n", c.points[i].x, c.points[i].y, c.points[i].z);
+    dprintf(in[1], "%.9g %.9g %.9g\n", p[i].x, p[i].y, p[i].z);
   }
-  close(in[0]), close(in[1]), close(out[1]);
+  close(in[0]);
+  close(in[1]);
+  close(out[1]);
 
   XEvent event{};
   ASSERT_TRUE(waitFor([&] { return XCheckTypedEvent(display, MapNotify, &event); }, 30));
@@ -169,54 +316,96 @@ TEST_P(WindowTest, ShowsTheThreeViewsAndClosesAsAUserDoes) {
               title == std::string_view("Geometrija - prikaz zadatka") && a.x == 100 && a.y == 50 &&
               a.width == 1024 && a.height == 700);
   XResizeWindow(display, window, c.width, c.height);
-  XImage *image = nullptr;
-  std::string faults = "never drawn";
-  waitFor(
-      [&] {
-        image &&XDestroyImage(image);
-        image = XGetImage(display, window, 0, 0, c.width, c.height, AllPlanes, ZPixmap);
-        return image && (faults = faultsOf(image, c)).empty();
-      },
-      5);
-  EXPECT_EQ(faults, "");
+  const Photo views =
+      photograph(display, window, c, [&](XImage *image) { return faultsOf(image, c, p, corners); });
+  EXPECT_EQ(views.faults, "");
   // The answer is on the console, not in a buffer, while the window shows.
   char printed[65536] = {};
   fcntl(out[0], F_SETFL, O_NONBLOCK);
   EXPECT_TRUE(read(out[0], printed, sizeof printed - 1) > 0 &&
               std::string_view(printed).find("Presek zadatih trouglova je ") != std::string::npos);
 
-  event = {};
-  event.xany.window = window;
+  // v: the figures in space. A drag turns them and r turns them back; +
+  // and the wheel down, the wheel up and - zoom in and out again. v: the
+  // projections as they were.
+  const auto code = [&](const char *key) {
+    return XKeysymToKeycode(display, XStringToKeysym(key));
+  };
+  send(display, window, KeyPress, code("v"));
+  const Photo space = photograph(display, window, c,
+                                 [&](XImage *image) { return spaceFaultsOf(image, p, corners); });
+  EXPECT_EQ(space.faults, "");
+  const int x = c.width / 2;
+  const int y = c.height / 2;
+  // What the window shows after a user's `type` of `code` at (x, y): the same
+  // as `picture`, or not.
+  const auto after = [&](int type, unsigned code, const Photo &picture, bool same) {
+    send(display, window, type, code, x, y);
+    return photograph(display, window, c,
+                      [&](XImage *image) {
+                        const std::string_view pixels(image->data,
+                                                      image->bytes_per_line * image->height);
+                        return (pixels == picture.pixels) == same ? "" : "the picture";
+                      })
+        .faults;
+  };
+  send(display, window, ButtonPress, Button1, x - 40, y - 10);
+  EXPECT_EQ(after(MotionNotify, 0, space, false), "") << "a drag";
+  EXPECT_EQ(after(KeyPress, code("r"), space, true), "") << "r";
+  EXPECT_EQ(after(KeyPress, code("KP_Add"), space, false), "") << "+";
+  EXPECT_EQ(after(ButtonPress, Button5, space, true), "") << "the wheel down";
+  EXPECT_EQ(after(ButtonPress, Button4, space, false), "") << "the wheel up";
+  EXPECT_EQ(after(KeyPress, code("minus"), space, true), "") << "-";
+  EXPECT_EQ(after(KeyPress, code("v"), views, true), "") << "v";
+
   if (c.key != nullptr) {
-    event.type = KeyPress, event.xkey.keycode = XKeysymToKeycode(display, XStringToKeysym(c.key));
+    send(display, window, KeyPress, code(c.key));
   } else { // as a window manager asks on the close button's behalf
-    event.type = ClientMessage, event.xclient.format = 32;
+    event = {};
+    event.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.format = 32;
     event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
   }
-  XSendEvent(display, window, False, c.key != nullptr ? KeyPressMask : NoEventMask, &event);
-  XFlush(display);
   int status = -1;
   EXPECT_TRUE(waitFor([&] { return waitpid(program, &status, WNOHANG) == program; }, 10));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
-// The views are XY (x, y), XZ (x − shift, z) and YZ (y + shift, z), with
-// shift = max(10, 1.1 × the spread of all x and y). The camera looks at the
-// centre (cx, cy) of the bounds, which reach at least from (1024, 700) down to
-// (0, 0), from d = A = |minimum.x| + maximum.x (B = |minimum.y| + maximum.y
-// when 2A <= B), where one unit spans H / (2 d tan 22.5°) pixels; but never
-// nearer than where the bounds fit into the window less 24 pixels a side.
-// kReadme: shift 55; bounds (-55, 0) to (105, 50): cx = cy = 25; d = 160:
+// The views are XY (x, y − lift), XZ (x − shift, z) and YZ (y + shift, z),
+// with shift = 1.1 × the larger of the spread of all x and y and a third of
+// that of z, and the XY view moved down by what brings its y within one shift
+// of the z. The camera looks at the centre (cx, cy) of the drawn box from
+// d = its width A (its height B when 2A <= B), where one unit spans
+// H / (2 d tan 22.5°) pixels; but never nearer than where the box fits into
+// the window less 24 pixels a side, where one unit spans the room left over
+// the box's width or height.
+// README pair: shift 55; box (-55, 0) to (105, 50): cx = cy = 25; d = 160:
 // 700 / (320 tan 22.5°) = 5.28109; too narrow: 552 / 160 = 3.45, 652 / 160.
+// Scaled by 0.02 or a millionth, the same picture at 50 or a million times the
+// scale. Moved by a million along x and y: y and z a million apart, the XY
+// view 999 895 down, so that its y from 105 to 155 stand 55 above z's 0 to
+// 50; box (999 945, 0) to (1 000 105, 155): too low, 652 / 155.
+// Shared vertex: shift 4.4; box (-4.4, -4) to (8.4, 4): d = 12.8, 66.01364.
+// Tall figures: shift 1100 / 3; box (-366.67, 0) to (376.67, 1000): too low,
+// 652 / 1000; the views 6.5 pixels wide, their names apart.
 // clang-format off
-// The README example; its intersection MN worked out in fractions.
-const Point3 kReadme[8] = {{0,0,0}, {50,10,5}, {10,50,50}, {50,50,0}, {0,50,50}, {40,0,10}, {1525/36.f,425/36.f,275/36.f}, {25/3.f,125/3.f,125/3.f}};
+const Point3 kReadme[6] = {{0,0,0}, {50,10,5}, {10,50,50}, {50,50,0}, {0,50,50}, {40,0,10}};
+const Point3 kShared[6] = {{0,0,0}, {4,0,4}, {0,4,4}, {0,0,0}, {4,0,-4}, {0,4,-4}};
+const Point3 kTall[6] = {{0,0,0}, {10,2,500}, {2,10,1000}, {10,10,0}, {0,10,1000}, {8,0,200}};
 INSTANTIATE_TEST_SUITE_P(Window, WindowTest, ::testing::Values(
-  //   name       points    corners size       shift cx      cy   ppu      key
-  Case{"readme",  kReadme,  2,      1024, 700, 55,   25,     25,  5.28109, nullptr},
-  Case{"tall",    kReadme,  2,      600, 900,  55,   25,     25,  3.45,    "Escape"},
-  Case{"square",  kReadme,  2,      700, 700,  55,   25,     25,  4.075,   "q"}),
+  //   name           points   scale  move  size       shift     lift    cx       cy     ppu        wide   key
+  Case{"readme",      kReadme, 1,     0,    1024, 700, 55,       0,      25,      25,    5.28109,   true,  nullptr},
+  Case{"tall",        kReadme, 1,     0,    600, 900,  55,       0,      25,      25,    3.45,      true,  "Escape"},
+  Case{"square",      kReadme, 1,     0,    700, 700,  55,       0,      25,      25,    4.075,     true,  "q"},
+  Case{"unit",        kReadme, 0.02f, 0,    1024, 700, 1.1,      0,      0.5,     0.5,   264.0545,  true,  "q"},
+  Case{"millionth",   kReadme, 1e-6f, 0,    1024, 700, 55e-6,    0,      25e-6,   25e-6, 5.28109e6, true,  "q"},
+  Case{"far",         kReadme, 1,     1e6f, 1024, 700, 55,       999895, 1000025, 77.5,  4.206452,  true,  "q"},
+  Case{"shared",      kShared, 1,     0,    1024, 700, 4.4,      0,      2,       0,     66.01364,  true,  "Escape"},
+  Case{"tallFigures", kTall,   1,     0,    1024, 700, 366.6667, 0,      5,       500,   0.652,     false, nullptr}),
   [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
