@@ -8,6 +8,8 @@
 #include "support/checks.h"
 
 #include <cstdint>
+#include <cstring>
+#include <regex>
 #include <vector>
 
 namespace {
@@ -39,23 +41,9 @@ std::string misreadEntry(const std::vector<char> &input) {
 // A line of the batch mode: "-", or the kind and that many points, each
 // coordinate printed with six decimals.
 bool wellFormed(const std::string &line) {
-  if (line == "-") {
-    return true;
-  }
-  std::size_t at = 1;
-  int fields = 0;
-  while (at < line.size() && line[at] == ' ') {
-    const std::size_t end = std::min(line.find(' ', at + 1), line.size());
-    const std::string field = line.substr(at + 1, end - at - 1);
-    const std::size_t point = field.find('.');
-    const std::size_t digits = field.find_first_not_of("-0123456789.", 0);
-    if (digits != field.npos || point == field.npos || field.size() - point != 7) {
-      return false;
-    }
-    ++fields;
-    at = end;
-  }
-  return at == line.size() && line[0] >= '0' && line[0] <= '6' && fields == 3 * (line[0] - '0');
+  static const std::regex form("-|[0-6]( -?[0-9]+\\.[0-9]{6})*");
+  return std::regex_match(line, form) &&
+         (line == "-" || std::ranges::count(line, ' ') == 3 * (line[0] - '0'));
 }
 
 } // namespace

@@ -13,11 +13,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <regex>
 #include <span>
 #include <string>
 #include <string_view>
@@ -74,7 +73,8 @@ inline std::string faultsOf(const Point3 *v) {
   stdout = fmemopen(printed, sizeof printed - 1, "w");
   const IntersectionKind kind = intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &s[0], &s[1],
                                                    &s[2], &s[3], &s[4], &s[5]);
-  std::fclose(stdout), stdout = console;
+  std::fclose(stdout);
+  stdout = console;
   const std::string_view text(printed);
   if (kind < 0 || kind > 6 || text.find("trougl") == text.npos ||
       text.find("trougl") != text.rfind("trougl") || std::any_of(s + kind, s + 6, [&](Point3 p) {
@@ -177,18 +177,14 @@ inline std::string answerLine(const Point3 *v) {
   std::FILE *console = fmemopen(printed, sizeof printed - 1, "w");
   printReport(console, triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]));
   std::fclose(console);
+  const std::string text(printed);
+  static const std::regex coordinate("-?[0-9]+\\.[0-9]{6}");
   std::string numbers;
   int count = 0;
-  for (const char *c = printed; *c != '\0'; ++c) {
-    // A coordinate is a run of digits (with a sign) holding a point.
-    const bool starts = (std::isdigit(*c) || *c == '-') &&
-                        (c == printed || c[-1] == ' ' || c[-1] == '(' || c[-1] == '\n');
-    const std::size_t length = std::strspn(c, "-0123456789.");
-    if (starts && std::memchr(c, '.', length) != nullptr) {
-      numbers += " " + std::string(c, length);
-      ++count;
-      c += length - 1;
-    }
+  for (auto c = std::sregex_iterator(text.begin(), text.end(), coordinate);
+       c != std::sregex_iterator(); ++c) {
+    numbers += " " + c->str();
+    ++count;
   }
   return std::to_string(count / 3) + numbers;
 }
@@ -196,7 +192,8 @@ inline std::string answerLine(const Point3 *v) {
 // Stops a fuzzing run on a fault: what libFuzzer reports as a crash.
 inline void stopOn(const std::string &faults) {
   if (!faults.empty()) {
-    std::fprintf(stderr, "%s\n", faults.c_str()), std::abort();
+    std::fprintf(stderr, "%s\n", faults.c_str());
+    std::abort();
   }
 }
 
