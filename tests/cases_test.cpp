@@ -25,15 +25,21 @@ namespace {
 
 // The rows of a case table: one per line, fields separated by " | "; blank
 // lines and lines that start with '#' are comments.
-inline std::vector<std::vector<std::string>> readTable(const std::string &path) {
+std::vector<std::vector<std::string>> readTable(const std::string &path) {
   std::vector<std::vector<std::string>> rows;
   std::ifstream file(path);
   for (std::string line; std::getline(file, line);) {
-    for (std::size_t at = 0, bar = 0; !line.empty() && line[0] != '#' && bar != line.npos;) {
-      bar = line.find(" | ", at);
-      (at == 0 ? rows.emplace_back() : rows.back()).push_back(line.substr(at, bar - at));
+    if (line.empty() || line[0] == '#') {
+      continue;
+    }
+    std::vector<std::string> fields;
+    std::size_t at = 0;
+    for (std::size_t bar = line.find(" | "); bar != line.npos; bar = line.find(" | ", at)) {
+      fields.push_back(line.substr(at, bar - at));
       at = bar + 3;
     }
+    fields.push_back(line.substr(at));
+    rows.push_back(fields);
   }
   return rows;
 }
@@ -44,9 +50,15 @@ const char *const kPoints[6] = {"A", "B", "C", "A'", "B'", "C'"};
 std::string unescape(const std::string &text) {
   std::string plain;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool hex = text.compare(i, 2, "\\x") == 0, newline = text.compare(i, 2, "\\n") == 0;
-    plain += hex ? char(std::stoi(text.substr(i + 2, 2), nullptr, 16)) : newline ? '\n' : text[i];
-    i += hex ? 3 : newline;
+    if (text.compare(i, 2, "\\n") == 0) {
+      plain += '\n';
+      i += 1;
+    } else if (text.compare(i, 2, "\\x") == 0) {
+      plain += char(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+      i += 3;
+    } else {
+      plain += text[i];
+    }
   }
   return plain;
 }
