@@ -2,6 +2,7 @@
 
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -36,6 +37,15 @@ void writeAt(double x, double y, const char *text, Rgb color, void *font) {
   glutBitmapString(font, reinterpret_cast<const unsigned char *>(text));
 }
 
+// The width in pixels of `label` written as its letters joined by "=".
+int widthOf(const std::vector<PlacedLetter> &label) {
+  int width = glutBitmapWidth(kTextFont, '=') * int(label.size() - 1);
+  for (const PlacedLetter &letter : label) {
+    width += glutBitmapLength(kTextFont, reinterpret_cast<const unsigned char *>(letter.text));
+  }
+  return width;
+}
+
 } // namespace
 
 std::optional<PlacedLetter> placed(double x, double y, double z, const char *text,
@@ -61,9 +71,14 @@ void writeBeside(double x, double y, const char *text, Rgb color, void *font) {
 }
 
 void writeLetters(const std::vector<PlacedLetter> &letters) {
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
   inPixels([&] {
     for (const std::vector<PlacedLetter> &label : joinedLabels(letters)) {
-      double x = std::round(label.front().x) + kLetterGap;
+      // Moved left as far as it would run past the window's right edge, so that
+      // a dot near it keeps its whole label, still above the dot.
+      double x = std::min(std::round(label.front().x) + kLetterGap,
+                          double(viewport[2] - widthOf(label) - 2));
       const double y = std::round(label.front().y) + kLetterGap;
       for (const PlacedLetter &letter : label) {
         if (&letter != &label.front()) {

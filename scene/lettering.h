@@ -19,7 +19,8 @@ std::optional<PlacedLetter> placed(double x, double y, double z, const char *tex
 void writeBeside(double x, double y, const char *text, Rgb color, void *font = kTextFont);
 
 // Writes each group of `letters` that lie within a few pixels of each other
-// (joinedLabels) as one label beside its first letter's dot: the letters in
+// (joinedLabels) as one label beside its first letter's dot, up and to the
+// right of it unless that runs past the window's right edge: the letters in
 // their shades (letterColorOf), joined by black signs "=", as in A=A'=M.
 void writeLetters(const std::vector<PlacedLetter> &letters);
 

@@ -117,14 +117,33 @@ bool shown(XImage *image, double x, double y, unsigned long colour, int r) {
   return found;
 }
 
-// The background (0.9, 0.9, 0.8) of 255, 229.5 rounded up; in the order
-// drawn, each edge in its colour at its midpoint, then each vertex and corner
-// as a dot of 4×4 pixels, unless a later mark of another colour or a dot's
-// letter may cover it; then a black label centred under each view; then each
-// dot's letter in the band of 120 × 20 pixels up and to the right of it.
+// The dark grey pixels, of the hint line and of the axes in space, within
+// x0 ≤ x < x1 and y0 ≤ y < y1.
+long greyIn(XImage *image, long x0, long x1, long y0, long y1) {
+  long count = 0;
+  for (long y = y0; y < y1; ++y) {
+    for (long x = x0; x < x1; ++x) {
+      count += at(image, x, y) == 0x333333;
+    }
+  }
+  return count;
+}
+
+// The background (0.9, 0.9, 0.8) of 255, 229.5 rounded up; the short hint at
+// the bottom left; in the order drawn, each edge in its colour at its
+// midpoint, then each vertex and corner as a dot of 4×4 pixels, unless a later
+// mark of another colour or a dot's letter may cover it; then a black label
+// centred under each view; then each dot's letter in the band of 20 rows
+// above it, from 30 pixels left of it (a label near the window's right edge
+// moves left) to 120 pixels right.
 std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int corners) {
   std::vector<Mark> marks, dots;
   std::string faults = at(image, 0, 0) == 0xe6e6cc ? "" : "background; ";
+  const long w = image->width, h = image->height;
+  if (greyIn(image, 0, 200, h - 20, h) == 0 ||
+      greyIn(image, 0, w, 0, h) != greyIn(image, 0, 200, h - 20, h)) {
+    faults += "the hint, short, at the bottom left; ";
+  }
   const int n = 6 + corners;
   double x[3][12], y[3][12], lowest = 0;
   for (int v = 0; v < 3; ++v) {
@@ -147,7 +166,7 @@ std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int cor
   for (auto m = marks.begin(); m != marks.end(); ++m) {
     const double mx = (m->x1 + m->x2) / 2, my = (m->y1 + m->y2) / 2;
     const bool lettered = std::any_of(dots.begin(), dots.end(), [&](const Mark &d) {
-      return mx > d.x1 + 1 && mx < d.x1 + 123 && my > d.y1 - 21 && my < d.y1;
+      return mx > d.x1 - 31 && mx < d.x1 + 121 && my > d.y1 - 21 && my < d.y1;
     });
     if (!shown(image, mx, my, m->colour, m->dot()) && !lettered &&
         std::none_of(m + 1, marks.end(), [&](const Mark &later) {
@@ -182,17 +201,22 @@ std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int cor
     };
     long letter = 0;
     long black = 0;
-    for (long k = 0; k < 120 * 20; ++k) {
-      const long px = std::lround(d.x1) + 2 + k % 120;
-      const long py = std::lround(d.y1) - 20 + k / 120;
+    bool written[150] = {}; // the band's columns that hold text
+    for (long k = 0; k < 150 * 20; ++k) {
+      const long px = std::lround(d.x1) - 30 + k % 150;
+      const long py = std::lround(d.y1) - 20 + k / 150;
       const unsigned long seen = at(image, px, py);
-      letter += seen == shades[(i % n >= 3) + (i % n >= 6)] &&
-                std::none_of(marks.begin(), marks.end(), [&](const Mark &m) {
-                  return m.colour == seen && m.reach(px, py) < 3.5;
-                });
+      const bool text = (seen == 0 || std::count(shades, shades + 3, seen) > 0) &&
+                        std::none_of(marks.begin(), marks.end(), [&](const Mark &m) {
+                          return m.colour == seen && m.reach(px, py) < 3.5;
+                        });
+      letter += text && seen == shades[(i % n >= 3) + (i % n >= 6)];
       black += seen == 0;
+      written[k % 150] |= text;
     }
-    if (letter == 0 || (near(1) && black == 0) || (!near(40) && black > 0)) {
+    // A joined label spells its letters side by side: B=B' fills 20 columns.
+    const bool joined = black > 0 && std::count(written, written + 150, true) >= 18;
+    if (letter == 0 || (near(1) && !joined) || (!near(90) && black > 0)) {
       faults += "the letter of dot " + std::to_string(i) + "; ";
     }
   }
@@ -207,12 +231,19 @@ std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int cor
 // (H/2)/tan 22.5° pixels a unit of q·side and q·up from the middle, at the
 // depth d − q·eye.
 std::string spaceFaultsOf(XImage *image, const Point3 *p, int corners) {
-  long tints[2] = {0, 0};
+  long tints[3] = {0, 0, 0};
   for (long k = 0; k < long(image->width) * image->height; ++k) {
     tints[0] += at(image, k % image->width, k / image->width) == 0xbfbfff;
     tints[1] += at(image, k % image->width, k / image->width) == 0xbfffbf;
+    tints[2] += at(image, k % image->width, k / image->width) == 0xffbfbf;
   }
-  std::string faults = tints[0] > 0 && tints[1] > 0 ? "" : "a tint missing; ";
+  std::string faults =
+      tints[0] > 0 && tints[1] > 0 && (corners < 3) != (tints[2] > 0) ? "" : "a tint; ";
+  // The long hint reaches past 300 pixels; the axes stand above it.
+  const long w = image->width, h = image->height;
+  if (greyIn(image, 300, 340, h - 20, h) == 0 || greyIn(image, 0, w, 0, h - 20) == 0) {
+    faults += "the hint or the axes; ";
+  }
   double q[12][3]; // from the centre of the box
   double r2 = 0;
   for (int a = 0; a < 3; ++a) {
@@ -223,16 +254,16 @@ std::string spaceFaultsOf(XImage *image, const Point3 *p, int corners) {
     }
     r2 += (high - low) * (high - low) / 4;
   }
-  const double w = image->width, h = image->height, tanView = std::tan(std::numbers::pi / 8);
-  const double t = tanView * (std::min(w, h) / 2 - 48) / (h / 2);
+  const double tanView = std::tan(std::numbers::pi / 8);
+  const double t = tanView * (std::min(w, h) / 2.0 - 48) / (h / 2.0);
   const double d = std::sqrt(r2) * std::sqrt(1 + t * t) / t;
   const double az = std::numbers::pi / 6, el = std::numbers::pi / 9;
   for (int i = 6; i < 6 + corners; ++i) {
     const double across = q[i][1] * std::cos(az) - q[i][0] * std::sin(az);
     const double toward = q[i][0] * std::cos(az) + q[i][1] * std::sin(az); // level, to the eye
     const double up = q[i][2] * std::cos(el) - toward * std::sin(el);
-    const double scale = h / 2 / tanView / (d - toward * std::cos(el) - q[i][2] * std::sin(el));
-    if (!shown(image, w / 2 + across * scale, h / 2 - up * scale, 0xff0000, 1)) {
+    const double scale = h / 2.0 / tanView / (d - toward * std::cos(el) - q[i][2] * std::sin(el));
+    if (!shown(image, w / 2.0 + across * scale, h / 2.0 - up * scale, 0xff0000, 1)) {
       faults += "corner " + std::to_string(i - 6) + " in space; ";
     }
   }
@@ -389,12 +420,16 @@ TEST_P(WindowTest, ShowsTheViewsTurnsThemInSpaceAndClosesAsAUserDoes) {
 // scale. Moved by a million along x and y: y and z a million apart, the XY
 // view 999 895 down, so that its y from 105 to 155 stand 55 above z's 0 to
 // 50; box (999 945, 0) to (1 000 105, 155): too low, 652 / 155.
-// Shared vertex: shift 4.4; box (-4.4, -4) to (8.4, 4): d = 12.8, 66.01364.
+// Shared vertex: shift 4.4; box (-4.4, -4) to (8.4, 4): d = 12.8, 66.01364;
+// too narrow at 600 x 900: 552 / 12.8.
+// Two triangles in z = (x + y)/2 overlapping in a hexagon: shift 8.8; box
+// (-12.8, -4) to (12.8, 4): d = 25.6, 33.00683.
 // Tall figures: shift 1100 / 3; box (-366.67, 0) to (376.67, 1000): too low,
 // 652 / 1000; the views 6.5 pixels wide, their names apart.
 // clang-format off
 const Point3 kReadme[6] = {{0,0,0}, {50,10,5}, {10,50,50}, {50,50,0}, {0,50,50}, {40,0,10}};
 const Point3 kShared[6] = {{0,0,0}, {4,0,4}, {0,4,4}, {0,0,0}, {4,0,-4}, {0,4,-4}};
+const Point3 kStar[6] = {{0,4,2}, {-4,-2,-3}, {4,-2,1}, {0,-4,-2}, {-4,2,-1}, {4,2,3}};
 const Point3 kTall[6] = {{0,0,0}, {10,2,500}, {2,10,1000}, {10,10,0}, {0,10,1000}, {8,0,200}};
 INSTANTIATE_TEST_SUITE_P(Window, WindowTest, ::testing::Values(
   //   name           points   scale  move  size       shift     lift    cx       cy     ppu        wide   key
@@ -405,6 +440,8 @@ INSTANTIATE_TEST_SUITE_P(Window, WindowTest, ::testing::Values(
   Case{"millionth",   kReadme, 1e-6f, 0,    1024, 700, 55e-6,    0,      25e-6,   25e-6, 5.28109e6, true,  "q"},
   Case{"far",         kReadme, 1,     1e6f, 1024, 700, 55,       999895, 1000025, 77.5,  4.206452,  true,  "q"},
   Case{"shared",      kShared, 1,     0,    1024, 700, 4.4,      0,      2,       0,     66.01364,  true,  "Escape"},
+  Case{"sharedTall",  kShared, 1,     0,    600, 900,  4.4,      0,      2,       0,     43.125,    true,  "q"},
+  Case{"hexagon",     kStar,   1,     0,    1024, 700, 8.8,      0,      0,       0,     33.00683,  true,  "q"},
   Case{"tallFigures", kTall,   1,     0,    1024, 700, 366.6667, 0,      5,       500,   0.652,     false, nullptr}),
   [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
