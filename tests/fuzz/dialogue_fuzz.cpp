@@ -10,25 +10,20 @@
 #include <cstdint>
 #include <cstring>
 #include <regex>
+#include <sstream>
 #include <vector>
 
 namespace {
 
 // Every entry as strtof reads it whole, finite and within the bound: the fast
 // reader of numbers must take exactly these, with the same bits.
-std::string misreadEntry(const std::vector<char> &input) {
-  std::size_t at = 0;
-  while (at < input.size()) {
-    const std::size_t start = at;
-    while (at < input.size() && !std::isspace(static_cast<unsigned char>(input[at]))) {
-      ++at;
-    }
-    const std::string entry(input.data() + start, at - start);
-    ++at;
+std::string misreadEntry(const std::string &input) {
+  std::istringstream entries(input);
+  for (std::string entry; entries >> entry;) {
     char *end = nullptr;
     const float expected = std::strtof(entry.c_str(), &end);
-    const bool taken = !entry.empty() && end == entry.c_str() + entry.size() &&
-                       std::isfinite(expected) && std::fabs(expected) <= kLargestCoordinate;
+    const bool taken = end == entry.c_str() + entry.size() && std::isfinite(expected) &&
+                       std::fabs(expected) <= kLargestCoordinate;
     const Coordinate read = parseCoordinate(entry);
     if ((read.fault == EntryFault::none) != taken ||
         (taken && std::memcmp(&read.value, &expected, sizeof expected) != 0)) {
@@ -63,8 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   checks::stopOn(result != DialogueResult::accepted ? ""
                  : bounded                          ? checks::faultsOf(v.data())
                                                     : "a coordinate beyond the bound");
-  input.pop_back();
-  checks::stopOn(misreadEntry(input));
+  checks::stopOn(misreadEntry(std::string(data, data + size)));
   if (size == 0) {
     std::fclose(out);
     return 0;
@@ -78,18 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::fclose(pairs);
   std::fclose(lines);
   std::fclose(out);
-  const std::string batch(printed, length);
+  std::istringstream batch(std::string(printed, length));
   std::free(printed);
-  std::size_t at = 0;
-  while (at < batch.size()) {
-    const std::size_t end = batch.find('\n', at);
-    checks::stopOn(end == batch.npos || !wellFormed(batch.substr(at, end - at))
-                       ? "a batch line out of form: " + batch.substr(at)
-                       : "");
-    at = end + 1;
+  checks::stopOn(length > 0 && batch.str().back() != '\n' ? "a batch line without its end" : "");
+  for (std::string line; std::getline(batch, line);) {
+    checks::stopOn(wellFormed(line) ? "" : "a batch line out of form: " + line);
   }
   // The dialogue read the first pair as the batch mode must read it.
-  const std::string first = batch.substr(0, batch.find('\n'));
+  const std::string first = batch.str().substr(0, batch.str().find('\n'));
   const std::string expected = result == DialogueResult::accepted ? checks::answerLine(v.data())
                                : result == DialogueResult::coincidingVertices ? "-"
                                                                               : first;
