@@ -147,6 +147,7 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
       typed += std::to_string(v[i].x) + " " + std::to_string(v[i].y) + " " +
                std::to_string(v[i].z) + "\n";
     }
+    typed += "# the end of pair " + std::to_string(n + 1) + "\n";
     const IntersectionReport r = triangleIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
     ASSERT_EQ(checks::faultsOf(p), "") << "pair " << n;
     ASSERT_EQ(r.kind > 0, meet(v)) << "pair " << n;
@@ -168,8 +169,19 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
   EXPECT_EQ(batchLines(typed), answers);
 }
 
+// Answers that cannot be written are a failure, not a success.
+TEST(Batch, FailsWhenItsAnswersCannotBeWritten) {
+  char pair[] = "0 0 0 4 0 0 0 4 0 1 1 -2 1 1 2 1 -3 0\n";
+  std::FILE *in = fmemopen(pair, sizeof pair - 1, "r");
+  std::FILE *full = std::fopen("/dev/full", "w");
+  EXPECT_EQ(runBatch(in, full, full), 1);
+  std::fclose(full);
+  std::fclose(in);
+}
+
 std::string familyName(const ::testing::TestParamInfo<Family> &info) {
-  const char *const names[] = {"general", "coplanar", "shared", "collinear", "bothCollinear", "far"};
+  const char *const names[] = {"general",   "coplanar",      "shared",
+                               "collinear", "bothCollinear", "far"};
   return names[info.param];
 }
 
