@@ -52,8 +52,10 @@ void complain(std::FILE *err, const std::string &entry, EntryFault fault) {
   const std::string echoed = entry.substr(0, kEchoedEntry);
   switch (fault) {
   case EntryFault::decimalComma: {
-    std::string pointed = echoed;
+    // The comma may lie beyond the echoed bytes; mend it in the whole entry.
+    std::string pointed = entry;
     pointed[pointed.find(',')] = '.';
+    pointed.resize(echoed.size());
     std::fprintf(err, "presek-trouglova: '%s' nije broj; decimale se pisu sa tackom: %s\n",
                  echoed.c_str(), pointed.c_str());
     break;
