@@ -68,7 +68,8 @@ std::string slurp(const std::string &path) {
   return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// Types `input` into the program, with `args` on its command line; a program
+// Types `input` into the program, with `args` on its command line after the
+// shell's redirections, so that they may send the output elsewhere; a program
 // still running after ten seconds is killed. With `holdOpen` the input stays
 // open, as at a terminal, and the program is stopped after half a second
 // (status 124): what it prints before it waits for more must not sit in a
@@ -79,10 +80,11 @@ std::tuple<std::string, std::string, int> run(const std::string &args, const std
   const std::string files = "/tmp/presek-" + std::to_string(getpid());
   std::ofstream(files + ".in") << input;
   const std::string program = std::string("env -u DISPLAY -u WAYLAND_DISPLAY timeout ") +
-                              (holdOpen ? "0.5 " : "-s KILL 10 ") + PRESEK_PROGRAM + " " + args;
+                              (holdOpen ? "0.5 " : "-s KILL 10 ") + PRESEK_PROGRAM + " >" + files +
+                              ".out 2>" + files + ".err " + args;
   const std::string typed =
       holdOpen ? "(cat " + files + ".in; sleep 1) | " + program : program + " <" + files + ".in";
-  const int status = std::system((typed + " >" + files + ".out 2>" + files + ".err").c_str());
+  const int status = std::system(typed.c_str());
   std::tuple<std::string, std::string, int> session{slurp(files + ".out"), slurp(files + ".err"),
                                                     WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   std::system(("rm -f " + files + ".in " + files + ".out " + files + ".err").c_str());
@@ -132,15 +134,20 @@ long long call(const std::string &operation, const std::vector<Point3> &p, Point
     o[0] = {float(orbit.azimuth), float(orbit.elevation), float(orbit.zoom)};
     return 1;
   }
-  if (operation == "fit") {
-    o[0] = {float(sphereDistance(p[0].x, int(p[0].y), int(p[0].z))), 0.0f, 0.0f};
-    return 1;
-  }
   if (operation == "around") {
     int order[6] = {0, 0, 0, 0, 0, 0};
     cornersAround(p.data(), int(p.size()), order);
     o[0] = {float(order[0]), float(order[1]), float(order[2])};
     o[1] = {float(order[3]), float(order[4]), float(order[5])};
+    return 1;
+  }
+  if (operation == "space") {
+    SpaceFigures figures;
+    std::copy(p.begin(), p.begin() + 6, figures.vertices);
+    const SpaceCamera camera = spaceCamera(figures, zoomed({}, p[6].y), int(p[7].x), int(p[7].y));
+    const Vec3 end = camera.axesEnd[int(p[6].x)];
+    o[0] = {float(end.x), float(end.y), float(end.z)};
+    o[1] = {float(camera.nearPlane), float(camera.farPlane), 0.0f};
     return 1;
   }
   const SceneBounds box{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
