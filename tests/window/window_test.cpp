@@ -321,12 +321,9 @@ TEST_P(WindowTest, ShowsTheViewsTurnsThemInSpaceAndClosesAsAUserDoes) {
     const Point3 q = c.points[i];
     p[i] = {q.x * c.scale + c.move, q.y * c.scale + c.move, q.z * c.scale};
   }
-  std::FILE *console = stdout;
-  stdout = std::fopen("/dev/null", "w");
-  const int corners = intersectTriangles(p[0], p[1], p[2], p[3], p[4], p[5], &p[6], &p[7], &p[8],
-                                         &p[9], &p[10], &p[11]);
-  std::fclose(stdout);
-  stdout = console;
+  const IntersectionReport report = triangleIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
+  const int corners = report.kind;
+  std::copy(report.points, report.points + corners, p + 6);
 
   int in[2], out[2];
   ASSERT_EQ(pipe2(in, O_CLOEXEC) | pipe2(out, O_CLOEXEC), 0);
