@@ -71,9 +71,10 @@ std::string slurp(const std::string &path) {
 // Types `input` into the program, with `args` on its command line after the
 // shell's redirections, so that they may send the output elsewhere; a program
 // still running after ten seconds is killed. With `holdOpen` the input stays
-// open, as at a terminal, and the program is stopped after half a second
-// (status 124): what it prints before it waits for more must not sit in a
-// buffer, where the stop would lose it.
+// open, as at a terminal where Enter is pressed now and then, and the program
+// is stopped after half a second (status 124): what it prints before it waits
+// for more must not sit in a buffer, where the stop would lose it. The blank
+// lines end as soon as the program does.
 // Its standard output, standard error and exit status.
 std::tuple<std::string, std::string, int> run(const std::string &args, const std::string &input,
                                               bool holdOpen) {
@@ -83,7 +84,8 @@ std::tuple<std::string, std::string, int> run(const std::string &args, const std
                               (holdOpen ? "0.5 " : "-s KILL 10 ") + PRESEK_PROGRAM + " >" + files +
                               ".out 2>" + files + ".err " + args;
   const std::string typed =
-      holdOpen ? "(cat " + files + ".in; sleep 1) | " + program : program + " <" + files + ".in";
+      holdOpen ? "(cat " + files + ".in; while printf '\\n'; do sleep 0.05; done) | " + program
+               : program + " <" + files + ".in";
   const int status = std::system(typed.c_str());
   std::tuple<std::string, std::string, int> session{slurp(files + ".out"), slurp(files + ".err"),
                                                     WIFEXITED(status) ? WEXITSTATUS(status) : -1};
