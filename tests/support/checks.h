@@ -178,18 +178,17 @@ inline std::string faultsOf(const Point3 *v) {
 inline std::string answerLine(const Point3 *v) {
   char printed[1024] = {};
   std::FILE *console = fmemopen(printed, sizeof printed - 1, "w");
-  printReport(console, triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]));
+  const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
+  printReport(console, report);
   std::fclose(console);
   const std::string text(printed);
   static const std::regex coordinate("-?[0-9]+\\.[0-9]{6}");
   std::string numbers;
-  int count = 0;
   for (auto c = std::sregex_iterator(text.begin(), text.end(), coordinate);
        c != std::sregex_iterator(); ++c) {
     numbers += " " + c->str();
-    ++count;
   }
-  return std::to_string(count / 3) + numbers;
+  return std::to_string(report.kind) + numbers;
 }
 
 // What the batch mode writes for `text`, read `chunk` bytes at a time, so

@@ -225,12 +225,13 @@ std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int cor
 
 // The view in space: both triangles' tints, and a red dot where the camera
 // puts each corner. The camera looks at the centre of the six vertices' box
-// from azimuth 30° and elevation 20°, from where the box's bounding sphere
+// from the azimuth and elevation given in degrees, from where the box's bounding sphere
 // (radius r) fits 48 pixels inside the nearer edges: d = r·√(1 + t²)/t with
 // t = tan 22.5°·(min(W, H)/2 − 48)/(H/2). A point q from the centre lands
 // (H/2)/tan 22.5° pixels a unit of q·side and q·up from the middle, at the
 // depth d − q·eye.
-std::string spaceFaultsOf(XImage *image, const Point3 *p, int corners) {
+std::string spaceFaultsOf(XImage *image, const Point3 *p, int corners, double azimuth,
+                          double elevation) {
   long tints[3] = {0, 0, 0};
   for (long k = 0; k < long(image->width) * image->height; ++k) {
     tints[0] += at(image, k % image->width, k / image->width) == 0xbfbfff;
@@ -257,7 +258,7 @@ std::string spaceFaultsOf(XImage *image, const Point3 *p, int corners) {
   const double tanView = std::tan(std::numbers::pi / 8);
   const double t = tanView * (std::min(w, h) / 2.0 - 48) / (h / 2.0);
   const double d = std::sqrt(r2) * std::sqrt(1 + t * t) / t;
-  const double az = std::numbers::pi / 6, el = std::numbers::pi / 9;
+  const double az = azimuth * std::numbers::pi / 180, el = elevation * std::numbers::pi / 180;
   for (int i = 6; i < 6 + corners; ++i) {
     const double across = q[i][1] * std::cos(az) - q[i][0] * std::sin(az);
     const double toward = q[i][0] * std::cos(az) + q[i][1] * std::sin(az); // level, to the eye
@@ -359,9 +360,13 @@ TEST_P(WindowTest, ShowsTheViewsTurnsThemInSpaceAndClosesAsAUserDoes) {
   const auto code = [&](const char *key) {
     return XKeysymToKeycode(display, XStringToKeysym(key));
   };
+  const auto inSpace = [&](double azimuth, double elevation) {
+    return photograph(display, window, c, [&](XImage *image) {
+      return spaceFaultsOf(image, p, corners, azimuth, elevation);
+    });
+  };
   send(display, window, KeyPress, code("v"));
-  const Photo space = photograph(display, window, c,
-                                 [&](XImage *image) { return spaceFaultsOf(image, p, corners); });
+  const Photo space = inSpace(30, 20);
   EXPECT_EQ(space.faults, "");
   const int x = c.width / 2;
   const int y = c.height / 2;
@@ -377,8 +382,12 @@ TEST_P(WindowTest, ShowsTheViewsTurnsThemInSpaceAndClosesAsAUserDoes) {
                       })
         .faults;
   };
+  // The pointer moved with no press turns nothing; a drag 40 pixels right and
+  // 10 down turns the figures 20° about z and tilts them 5° further.
+  send(display, window, MotionNotify, 0, x, y);
   send(display, window, ButtonPress, Button1, x - 40, y - 10);
-  EXPECT_EQ(after(MotionNotify, 0, space, false), "") << "a drag";
+  send(display, window, MotionNotify, 0, x, y);
+  EXPECT_EQ(inSpace(10, 25).faults, "") << "a drag";
   EXPECT_EQ(after(KeyPress, code("r"), space, true), "") << "r";
   EXPECT_EQ(after(KeyPress, code("KP_Add"), space, false), "") << "+";
   EXPECT_EQ(after(ButtonPress, Button5, space, true), "") << "the wheel down";
