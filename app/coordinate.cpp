@@ -7,33 +7,21 @@
 
 namespace {
 
-bool isHexadecimal(std::string_view digits) {
-  return digits.size() >= 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
-}
-
 // The value as strtof reads the whole entry, or false when it reads less.
 // from_chars rounds decimal numbers exactly as strtof does and many times
 // faster. Whatever it does not take whole goes to strtof itself: hexadecimal
-// numbers (from_chars rounds some subnormal ones otherwise), numbers beyond
-// float range (it leaves them unset), and anything it refuses.
+// numbers and a leading '+' (it reads neither), numbers beyond float range (it
+// leaves them unset), and anything it refuses.
 bool readFloat(std::string_view entry, float &value) {
-  std::string_view digits = entry;
-  if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
-    digits.remove_prefix(1);
-  }
-  // from_chars reads a '-' of its own, which must not follow the sign.
-  if (!isHexadecimal(digits) && !digits.empty() && digits[0] != '-') {
-    const char *end = entry.data() + entry.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    if (error == std::errc() && stop == end) {
-      value = entry[0] == '-' ? -value : value;
-      return true;
-    }
+  const char *end = entry.data() + entry.size();
+  const auto [stop, error] = std::from_chars(entry.data(), end, value);
+  if (error == std::errc() && stop == end) {
+    return true;
   }
   const std::string text(entry);
-  char *stop = nullptr;
-  value = std::strtof(text.c_str(), &stop);
-  return !text.empty() && stop == text.c_str() + text.size();
+  char *last = nullptr;
+  value = std::strtof(text.c_str(), &last);
+  return !text.empty() && last == text.c_str() + text.size();
 }
 
 } // namespace
