@@ -47,6 +47,9 @@ void drawSpace(const SpaceFigures &figures, Orbit orbit, int width, int height) 
   glEnd();
   glDisable(GL_POLYGON_OFFSET_FILL);
 
+  // The axes are a guide: hidden behind a fill, but never over an edge or a
+  // dot, which a vertex at the origin would otherwise lose to them.
+  glDepthMask(GL_FALSE);
   setRgb(kAxisColor);
   glBegin(GL_LINES);
   for (const Vec3 &end : camera.axesEnd) {
@@ -54,6 +57,7 @@ void drawSpace(const SpaceFigures &figures, Orbit orbit, int width, int height) 
     vertex(end);
   }
   glEnd();
+  glDepthMask(GL_TRUE);
   for (int first : {0, 3}) {
     setColor(pointColor(first));
     glBegin(GL_LINE_LOOP);
