@@ -198,16 +198,20 @@ std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int cor
     }
   }
   // Each dot's letter in its dark shade; the black "=" of a joined label
-  // there where another dot shares its pixel, none where no dot is near.
+  // there where another dot shares its pixel, none where no dot is near. A
+  // joined label spells its letters side by side: its "=" stands past the
+  // first letter, 12 pixels or more right of the dot (or, moved left from the
+  // window's right edge, in its last 40 pixels).
   for (const Mark &d : dots) {
     const std::size_t i = &d - dots.data();
     const auto near = [&](double reach) {
       return std::any_of(dots.begin(), dots.end(),
                          [&](const Mark &e) { return &e != &d && e.reach(d.x1, d.y1) < reach; });
     };
-    const long black = inBand(image, d.x1, d.y1, 0);
+    const long x = std::lround(d.x1), y = std::lround(d.y1);
     if (inBand(image, d.x1, d.y1, kShades[(i % n >= 3) + (i % n >= 6)]) == 0 ||
-        (near(1) && black == 0) || (!near(90) && black > 0)) {
+        (near(1) && countIn(image, 0, std::min(x + 12, w - 40), x + 120, y - 20, y) == 0) ||
+        (!near(90) && inBand(image, d.x1, d.y1, 0) > 0)) {
       faults += "the letter of dot " + std::to_string(i) + "; ";
     }
   }
@@ -375,8 +379,7 @@ TEST_P(WindowTest, ShowsTheViewsTurnsThemInSpaceAndClosesAsAUserDoes) {
   send(display, window, KeyPress, code("v"));
   const Photo space = inSpace(30, 20);
   EXPECT_EQ(space.faults, "");
-  const int x = c.width / 2;
-  const int y = c.height / 2;
+  const int x = c.width / 2, y = c.height / 2;
   // What the window shows after a user's `type` of `code` at (x, y): the same
   // as `picture`, or not.
   const auto after = [&](int type, unsigned code, const Photo &picture, bool same) {
