@@ -186,8 +186,9 @@ std::string faultsOf(XImage *image, const Case &c, const Point3 *points, int cor
       faults += "mark " + std::to_string(m - marks.begin()) + " missing; ";
     }
   }
-  for (int v = 0; v < 3; ++v) { // black text in 26 rows under the lowest point, as
-    // much of it left of the centre as right
+  // Under each view, black text in 26 rows below the lowest point, as much
+  // of it left of the view's centre as right.
+  for (int v = 0; v < 3; ++v) {
     const auto [left, right] = std::minmax_element(x[v], x[v] + 6);
     const long centre = std::lround((*left + *right) / 2);
     const long west = countIn(image, 0, centre - 30, centre, long(lowest) + 4, long(lowest) + 30);
