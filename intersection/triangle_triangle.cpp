@@ -8,6 +8,8 @@
 #include "intersection/triangle_plane.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -20,10 +22,8 @@ IntersectionReport spanIntersection(Span first, Span second) {
   return report;
 }
 
-} // namespace
-
-IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
-                                        Point3 C2) {
+// The intersection of two triangles, judged in the units of their coordinates.
+IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2) {
   // L of the six points: each triangle's own is never NaN, so std::max takes
   // the larger exactly.
   const TrianglePlane second = trianglePlane(A2, B2, C2);
@@ -109,6 +109,74 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
     return report;
   }
   return {};
+}
+
+// A figure whose largest coordinate exceeds this many times its own width is
+// far: the tolerance, scaled by that coordinate, would outgrow the figure, and
+// floats at such a distance keep too few of its bits in a plane's d or a
+// computed point.
+constexpr double kFarFigure = 16.0;
+
+// x − m is exact in float when x lies within a factor of two of m (Sterbenz).
+bool withinTwice(double x, double m) {
+  return m > 0.0 ? m / 2.0 <= x && x <= 2.0 * m : 2.0 * m <= x && x <= m / 2.0;
+}
+
+// The centre about which a far figure is computed: on each axis where every
+// coordinate lies within a factor of two of it, the middle of the six points'
+// range rounded to float, so that taking it away is exact; 0 on the other
+// axes. Nothing, for a figure that is not far.
+std::optional<Point3> farCentre(const Point3 (&v)[6]) {
+  float Point3::*const axes[3] = {&Point3::x, &Point3::y, &Point3::z};
+  double low[3];
+  double high[3];
+  double width = 0.0;
+  double largest = 0.0;
+  for (int a = 0; a < 3; ++a) {
+    low[a] = high[a] = v[0].*axes[a];
+    for (const Point3 &p : v) {
+      low[a] = std::min(low[a], double(p.*axes[a]));
+      high[a] = std::max(high[a], double(p.*axes[a]));
+    }
+    width = std::max(width, high[a] - low[a]);
+    largest = std::max({largest, std::fabs(low[a]), std::fabs(high[a])});
+  }
+  // Written so that a NaN anywhere leaves the figure where it is.
+  if (!(largest > kFarFigure * width)) {
+    return std::nullopt;
+  }
+  Point3 centre;
+  for (int a = 0; a < 3; ++a) {
+    const float middle = float((low[a] + high[a]) / 2.0);
+    const bool exact = withinTwice(low[a], middle) && withinTwice(high[a], middle);
+    centre.*axes[a] = exact ? middle : 0.0f;
+  }
+  return centre;
+}
+
+} // namespace
+
+IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
+                                        Point3 C2) {
+  const Point3 v[6] = {A, B, C, A2, B2, C2};
+  const std::optional<Point3> centre = farCentre(v);
+  if (!centre) {
+    return intersectionHere(A, B, C, A2, B2, C2);
+  }
+  // Far figures are answered about their own centre, where the tolerance
+  // follows their own size, and the answer is moved back.
+  Point3 moved[6];
+  for (int i = 0; i < 6; ++i) {
+    moved[i] = difference(*centre, v[i]);
+  }
+  IntersectionReport report =
+      intersectionHere(moved[0], moved[1], moved[2], moved[3], moved[4], moved[5]);
+  for (int i = 0; i < report.kind; ++i) {
+    const Point3 p = report.points[i];
+    report.points[i] = {float(double(p.x) + centre->x), float(double(p.y) + centre->y),
+                        float(double(p.z) + centre->z)};
+  }
+  return report;
 }
 
 IntersectionKind intersectTriangles(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,

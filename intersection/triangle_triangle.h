@@ -6,7 +6,10 @@
 // is cut by the other's plane; if either misses it, the triangles are apart; if
 // either lies in it, they are coplanar and coplanarOverlap decides; otherwise
 // the intersection lies on the line common to both planes and is a touching
-// vertex, a crossing point or a segment (kind 0, 1 or 2).
+// vertex, a crossing point or a segment (kind 0, 1 or 2). A far figure, whose
+// largest absolute coordinate exceeds 16 times the longest side of the box
+// around its six points, is answered about the middle of that box and its
+// points moved back, so that its tolerance follows its own size.
 IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
                                         Point3 C2);
 
