@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include "scene/picture_file.h"
+
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -7,6 +10,7 @@ namespace {
 constexpr const char *kUsage =
     "Upotreba: presek-trouglova [OPCIJA] [X-OPCIJA]...\n"
     "  ili:    presek-trouglova --batch [DATOTEKA]\n"
+    "  ili:    presek-trouglova --picture DATOTEKA\n"
     "Racuna presek dva trougla u prostoru, ispisuje ga i crta u tri projekcije.\n"
     "\n"
     "Sa standardnog ulaza cita osamnaest brojeva: koordinate x y z temena\n"
@@ -19,6 +23,7 @@ constexpr const char *kUsage =
     "  levo dugme misa, prevlacenje    okretanje prikaza u prostoru\n"
     "  tocak misa, +, -                uvecanje i umanjenje u prostoru\n"
     "  r                               pocetni polozaj u prostoru\n"
+    "  s                               cuva sliku u presek-trouglova-N.png\n"
     "  Esc, q                          kraj rada\n"
     "\n"
     "Opcije:\n"
@@ -29,6 +34,8 @@ constexpr const char *kUsage =
     "                                  sa standardnog ulaza; '#' zapocinje komentar)\n"
     "                                  i ispisuje red po paru: vrstu preseka (0-6),\n"
     "                                  pa njegove tacke M, N, ... kao x y z\n"
+    "      --picture DATOTEKA          upisuje tri projekcije u DATOTEKU (.svg, .png\n"
+    "                                  ili .pdf, 1024x700) umesto da otvori prozor\n"
     "\n"
     "X-opcije prima biblioteka freeglut, na primer:\n"
     "  -display EKRAN                  X ekran na kome se otvara prozor\n"
@@ -38,14 +45,16 @@ constexpr const char *kUsage =
     "ispisuje 2 1.000000 0.000000 0.000000 1.000000 1.000000 0.000000\n"
     "\n"
     "Izlazni status: 0 kada se prozor zatvori (uz --batch: kada su svi parovi\n"
-    "reseni), 1 za neispravan unos ili kada nema ekrana, 2 za nepoznatu opciju\n"
-    "ili datoteku koja ne moze da se otvori.\n";
+    "reseni; uz --picture: kada je slika upisana), 1 za neispravan unos ili kada\n"
+    "nema ekrana, 2 za nepoznatu opciju ili datoteku koja ne moze da se otvori\n"
+    "ili upise.\n";
 
 constexpr const char *kHint = "Pokrenite 'presek-trouglova --help' za uputstvo.\n";
 
 } // namespace
 
 Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std::FILE *err) {
+  Command command;
   for (int i = 1; i < argc; ++i) {
     const char *argument = argv[i];
     if (std::strncmp(argument, "--", 2) != 0) {
@@ -67,8 +76,26 @@ Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std
       std::fprintf(err, "presek-trouglova: uz --batch ide samo jedna DATOTEKA\n%s", kHint);
       return {2};
     }
+    if (std::strcmp(argument, "--picture") == 0) {
+      const char *const file = i + 1 < argc ? argv[i + 1] : nullptr;
+      const bool batch = std::any_of(argv + 1, argv + argc,
+                                     [](const char *a) { return std::strcmp(a, "--batch") == 0; });
+      if (file == nullptr || batch) {
+        std::fprintf(err, "presek-trouglova: uz --picture ide jedna DATOTEKA, bez --batch\n%s",
+                     kHint);
+        return {2};
+      }
+      if (!pictureFormatOf(file)) {
+        std::fprintf(err, "presek-trouglova: '%s': slika moze biti .svg, .png ili .pdf\n%s", file,
+                     kHint);
+        return {2};
+      }
+      command.picture = file;
+      ++i;
+      continue;
+    }
     std::fprintf(err, "presek-trouglova: nepoznata opcija '%s'\n%s", argument, kHint);
     return {2};
   }
-  return {};
+  return command;
 }

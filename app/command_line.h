@@ -8,6 +8,7 @@ struct Command {
   std::optional<int> status;       // answered already: end with this status
   bool batch = false;              // --batch: pairs in, lines out, no window
   const char *batchFile = nullptr; // its FILE; null (or "-") for standard input
+  const char *picture = nullptr;   // --picture FILE: the views go there, no window
 };
 
 // Looks at the program's own options before anything else is printed or read.
@@ -15,9 +16,12 @@ struct Command {
 // with "--" decides: "--help" prints the usage text on `out` and ends with 0,
 // "--version" prints "presek-trouglova VERSION" on `out` and ends with 0,
 // "--batch" asks for the batch mode, with the one argument after it, if any,
-// as its FILE; and any other (including "--" alone) prints one line naming it
-// and a hint to try --help on `err` and ends with 2, as does --batch beside
-// any argument but its FILE. Without such an argument nothing is printed and
+// as its FILE; "--picture" takes the argument after it as the FILE the views
+// are written to, which must end in .svg, .png or .pdf, and the scan goes on;
+// and any other (including "--" alone) prints one line naming it and a hint
+// to try --help on `err` and ends with 2, as do --batch beside any argument
+// but its FILE, --picture without a FILE, with another ending or beside
+// --batch. Without such an argument nothing is printed and
 // the dialogue follows. Arguments with one dash (-display, -geometry, ...)
 // belong to the windowing toolkit and are left as they are; argv is never
 // changed.

@@ -3,10 +3,13 @@
 #include "app/dialogue.h"
 #include "app/three_views.h"
 #include "intersection/triangle_triangle.h"
+#include "scene/layout.h"
+#include "scene/picture_file.h"
 #include "scene/space_camera.h"
 #include "scene/window.h"
 
 #include <cstdio>
+#include <string>
 
 int main(int argc, char **argv) {
   const Command command = handleCommandLine(argc, argv, stdout, stderr);
@@ -26,6 +29,17 @@ int main(int argc, char **argv) {
       intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &M, &N, &P, &Q, &R, &S);
   std::fflush(stdout); // the result is on the console before the window opens
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], result, M, N, P, Q, R, S);
+  if (command.picture != nullptr) {
+    // The window's picture at its first size, without the line of keys.
+    const std::string reason = writePictureFile(command.picture, *pictureFormatOf(command.picture),
+                                                layOut(scene, 1024, 700, {}));
+    if (!reason.empty()) {
+      std::fprintf(stderr, "presek-trouglova: ne mogu da zapisem '%s': %s\n", command.picture,
+                   reason.c_str());
+      return 2;
+    }
+    return 0;
+  }
   spaceFigures = {{v[0], v[1], v[2], v[3], v[4], v[5]}, {M, N, P, Q, R, S}, result};
   runDisplay(argc, argv);
   return 0;

@@ -3,28 +3,30 @@
 #include "geometry/point3.h"
 #include "intersection/intersection_report.h"
 
-// How far apart neighbouring views are drawn: 1.1 times the larger of the
-// spread of all x and y coordinates of `points` taken together (largest minus
-// smallest) and a third of the spread of their z, so that the views stand
-// side by side at every scale and tall figures keep them apart. 0 for no
-// points.
-float viewShift(const Point3 *points, int count);
+// Where the three views of a figure are drawn: XY in the middle at
+// (x, y − lift), XZ on its left at (x − left, z), YZ on its right at
+// (y + right, z).
+struct ViewPlacement {
+  double left = 0.0;
+  double right = 0.0;
+  double lift = 0.0;
+};
 
-// How far the XY view is moved down (up, when negative) so that its y
-// coordinates come within `shift` of the z coordinates of the other two views:
-// 0 while they already are, as long as the two ranges overlap or lie less than
-// `shift` apart; otherwise what brings them to exactly `shift` apart. Figures
-// far from the origin along x and y would else stand a great way above or
-// below their own side views.
-double viewLift(const Point3 *points, int count, float shift);
+// The placement for `points`: the views stand side by side, each kept apart
+// from the next by a gap of 0.3 times the largest of the spreads of x, y and
+// z (largest minus smallest), so that the distance between two views comes
+// from the spreads of the axes drawn across in them, x for XZ and XY, y for
+// YZ, and the figures fill the picture whatever ranges x, y and z span. The
+// XY view stays at its own height while its y overlap the z of the other two;
+// otherwise it is lifted so that the middles of the two ranges meet. All 0
+// for no points.
+ViewPlacement placeViews(const Point3 *points, int count);
 
-// Adds the three views of both triangles and their intersection to the scene:
-// the XY view in the middle (x, y − lift), then XZ on the left (x − shift, z),
-// then YZ on the right (y + shift, z), shift and lift taken over the six
-// vertices (the intersection lies inside both triangles, so it never widens a
-// spread). In each view: the vertices and then the edges of the first triangle
-// in blue (AB, BC, AC) and of the second in green (A'B', A'C', B'C'), then the
-// intersection in red, its corners joined pairwise; then the view's label
+// Adds the three views of both triangles and their intersection to the scene,
+// placed by placeViews over the six vertices (the intersection lies inside
+// both triangles, so it never widens a spread): XY, then XZ, then YZ. In each view: the vertices
+// and then the edges of the first triangle in blue (AB, BC, AC) and of the second in green (A'B',
+// A'C', B'C'), then the intersection in red, its corners joined pairwise; then the view's label
 // ("XY", "XZ", "YZ"), centred on the view's width at the lowest point drawn in
 // any view; then a letter for each vertex and corner, at its dot, in the order
 // A, B, C, A', B', C', M, N, P, Q, R, S. Only the first `result` slots are

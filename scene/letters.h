@@ -26,12 +26,14 @@ constexpr ColorIndex pointColor(int i) {
 // table's blue). Nothing for an index without a table entry.
 std::optional<Rgb> letterColorOf(ColorIndex index);
 
-// A letter and the window pixel of its dot (x to the right, y up).
+// A letter and the pixel of its dot; a faint one is written fainter, for a
+// dot hidden behind a face.
 struct PlacedLetter {
   double x = 0.0;
   double y = 0.0;
   const char *text = "";
   ColorIndex color = kDefaultColor;
+  bool faint = false;
 };
 
 // Dots at most this many pixels apart share one label: closer, their letters

@@ -16,9 +16,49 @@ double component(Point3 p, int axis) {
   return xyz[axis];
 }
 
-double length2(Vec3 v) { return v.x * v.x + v.y * v.y + v.z * v.z; }
+double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+double length2(Vec3 v) { return dot(v, v); }
 
 double length(Vec3 v) { return std::sqrt(length2(v)); }
+
+Vec3 minus(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+Vec3 cross(Vec3 a, Vec3 b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+Vec3 scaled(Vec3 v, double k) { return {v.x * k, v.y * k, v.z * k}; }
+
+Vec3 of(Point3 p) { return {p.x, p.y, p.z}; }
+
+// The unit vector from the figures toward the eye at `orbit`.
+Vec3 towardEye(Orbit orbit) {
+  const double across = std::cos(orbit.elevation * kDegree);
+  return {across * std::cos(orbit.azimuth * kDegree), across * std::sin(orbit.azimuth * kDegree),
+          std::sin(orbit.elevation * kDegree)};
+}
+
+// The camera's own axes: to the right on the screen, up on it, and ahead.
+struct Frame {
+  Vec3 side;
+  Vec3 up;
+  Vec3 ahead;
+};
+
+Frame frameOf(const SpaceCamera &camera) {
+  const Vec3 ahead = scaled(camera.eye, -1.0 / length(camera.eye));
+  const Vec3 side = cross(ahead, {0.0, 0.0, 1.0});
+  const Vec3 right = scaled(side, 1.0 / length(side));
+  return {right, cross(right, ahead), ahead};
+}
+
+// The share of a triangle's area seen along `direction` (a unit vector), or 1
+// for one without area.
+double seenShare(Vec3 normal, Vec3 direction) {
+  const double n = length(normal);
+  return n > 0.0 ? std::fabs(dot(normal, direction)) / n : 1.0;
+}
 
 } // namespace
 
@@ -63,10 +103,7 @@ SpaceCamera spaceCamera(const SpaceFigures &figures, Orbit orbit, int width, int
   const double radius = length(half);
 
   const double distance = orbit.zoom * sphereDistance(radius, width, height);
-  const double across = std::cos(orbit.elevation * kDegree);
-  camera.eye = {distance * across * std::cos(orbit.azimuth * kDegree),
-                distance * across * std::sin(orbit.azimuth * kDegree),
-                distance * std::sin(orbit.elevation * kDegree)};
+  camera.eye = scaled(towardEye(orbit), distance);
 
   const Vec3 origin = {-camera.centre.x, -camera.centre.y, -camera.centre.z};
   camera.axesStart = length(origin) > 2 * radius ? Vec3{-half.x, -half.y, -half.z} : origin;
@@ -90,6 +127,84 @@ SpaceCamera spaceCamera(const SpaceFigures &figures, Orbit orbit, int width, int
   camera.nearPlane = std::max(distance - reach, distance / 100.0);
   camera.farPlane = distance + reach;
   return camera;
+}
+
+Orbit startingOrbit(const SpaceFigures &figures) {
+  const Point3 *v = figures.vertices;
+  const Vec3 normals[2] = {cross(minus(of(v[1]), of(v[0])), minus(of(v[2]), of(v[0]))),
+                           cross(minus(of(v[4]), of(v[3])), minus(of(v[5]), of(v[3])))};
+  const auto worse = [&](Orbit orbit) {
+    const Vec3 direction = towardEye(orbit);
+    return std::min(seenShare(normals[0], direction), seenShare(normals[1], direction));
+  };
+  Orbit best;
+  double bestShare = worse(best);
+  if (bestShare >= 0.5) {
+    return best;
+  }
+  for (int azimuth = 0; azimuth < 360; azimuth += 5) {
+    for (int elevation = 10; elevation <= 60; elevation += 5) {
+      const Orbit orbit{double(azimuth), double(elevation), 1.0};
+      const double share = worse(orbit);
+      if (share > bestShare) {
+        best = orbit;
+        bestShare = share;
+      }
+    }
+  }
+  return best;
+}
+
+OnScreen onScreen(const SpaceCamera &camera, Vec3 p, int width, int height) {
+  const Frame frame = frameOf(camera);
+  const Vec3 q = minus(p, camera.eye);
+  const double depth = dot(q, frame.ahead);
+  const double unit = std::tan(std::numbers::pi / 8.0) * depth; // half the height seen there
+  return {width / 2.0 + dot(q, frame.side) / unit * height / 2.0,
+          height / 2.0 - dot(q, frame.up) / unit * height / 2.0, depth};
+}
+
+void spaceMatrices(const SpaceCamera &camera, int width, int height, float projection[16],
+                   float modelview[16]) {
+  const double f = 1.0 / std::tan(std::numbers::pi / 8.0);
+  const double n = camera.nearPlane;
+  const double r = camera.farPlane;
+  const double p[16] = {f * height / width,  0, 0, 0, 0, f, 0, 0, 0, 0, (r + n) / (n - r), -1, 0, 0,
+                        2 * r * n / (n - r), 0};
+  const Frame frame = frameOf(camera);
+  const Vec3 e = camera.eye;
+  const Vec3 &s = frame.side;
+  const Vec3 &u = frame.up;
+  const Vec3 &a = frame.ahead;
+  const double m[16] = {s.x, u.x, -a.x, 0, s.y,        u.y,        -a.y,      0,
+                        s.z, u.z, -a.z, 0, -dot(s, e), -dot(u, e), dot(a, e), 1};
+  std::copy(p, p + 16, projection);
+  std::copy(m, m + 16, modelview);
+}
+
+bool hiddenByFace(const SpaceCamera &camera, const SpaceFigures &figures, Vec3 p) {
+  const Vec3 ray = minus(p, camera.eye);
+  for (int first : {0, 3}) {
+    const Vec3 a = minus(of(figures.vertices[first]), camera.centre);
+    const Vec3 ab = minus(minus(of(figures.vertices[first + 1]), camera.centre), a);
+    const Vec3 ac = minus(minus(of(figures.vertices[first + 2]), camera.centre), a);
+    // Where the ray from the eye meets the face's plane, in the face's own
+    // coordinates along ab and ac (Möller and Trumbore).
+    const Vec3 across = cross(ray, ac);
+    const double det = dot(ab, across);
+    if (!(std::fabs(det) > 1e-12 * length(ab) * length(ac) * length(ray))) {
+      continue;
+    }
+    const Vec3 fromA = minus(camera.eye, a);
+    const double u = dot(fromA, across) / det;
+    const Vec3 up = cross(fromA, ab);
+    const double v = dot(ray, up) / det;
+    const double t = dot(ac, up) / det;
+    if (u >= 0.0 && v >= 0.0 && u + v <= 1.0 && t > 0.0 && t < 1.0 - 1e-6) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void cornersAround(const Point3 *corners, int count, int *order) {

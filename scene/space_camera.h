@@ -75,6 +75,35 @@ struct SpaceCamera {
 // the box's bounding sphere.
 SpaceCamera spaceCamera(const SpaceFigures &figures, Orbit orbit, int width, int height);
 
+// The orbit the view in space starts from for `figures`: 30° and 20°
+// wherever both triangles already show at least half of their area there;
+// else, of azimuths in steps of 5° and elevations from 10° to 60°, the one
+// where the smaller of the two triangles' shares of their area, seen along
+// the line of sight, is largest. A triangle with no area counts as seen
+// whole.
+Orbit startingOrbit(const SpaceFigures &figures);
+
+// Where the camera puts the point `p`, given from the centre, in a window of
+// width × height pixels: x to the right and y down, and its depth, the
+// distance in front of the eye along the line of sight.
+struct OnScreen {
+  double x = 0.0;
+  double y = 0.0;
+  double depth = 0.0;
+};
+OnScreen onScreen(const SpaceCamera &camera, Vec3 p, int width, int height);
+
+// The matrices of that view, column by column as OpenGL loads them: the
+// 45-degree perspective for width / height between the near and far planes,
+// and the look from the eye at the centre with z up.
+void spaceMatrices(const SpaceCamera &camera, int width, int height, float projection[16],
+                   float modelview[16]);
+
+// True when a face of either triangle (one that spans a plane) stands between
+// the eye and `p`, given from the centre; a face that `p` lies on hides it
+// not.
+bool hiddenByFace(const SpaceCamera &camera, const SpaceFigures &figures, Vec3 p);
+
 // The order in which to visit `count` corners of a flat convex polygon to go
 // once around it, written to order[0] to order[count − 1] as indices into
 // `corners`: from corners[0], counter-clockwise by the angle about the

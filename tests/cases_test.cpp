@@ -5,10 +5,12 @@
 #include "geometry/predicates.h"
 #include "intersection/segment_segment.h"
 #include "intersection/triangle_plane.h"
-#include "scene/camera.h"
 #include "scene/space_camera.h"
+#include "support/checks.h"
 
 #include <gtest/gtest.h>
+
+#include <cairo.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +20,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <numbers>
+#include <regex>
 #include <sstream>
 #include <tuple>
 
@@ -114,6 +118,73 @@ TEST(Program, AnswersEveryCaseOfTheTable) {
   }
 }
 
+// The README pair written as SVG, PNG and PDF with no display, each holding
+// the picture that the layout places for the window's first size; and no
+// file at all where the dialogue refuses its input.
+TEST(Program, WritesThePictureIntoAFile) {
+  const std::string readme = "0 0 0\n50 10 5\n10 50 50\n50 50 0\n0 50 50\n40 0 10\n";
+  Point3 v[6];
+  std::istringstream numbers(readme);
+  for (Point3 &p : v) {
+    numbers >> p.x >> p.y >> p.z;
+  }
+  ASSERT_EQ(checks::faultsOf(v), ""); // fills the scene as the program does
+  const Picture picture = layOut(scene, 1024, 700, {});
+  const std::string file = "/tmp/presek-picture-" + std::to_string(getpid());
+  for (const char *ending : {".svg", ".png", ".pdf"}) {
+    SCOPED_TRACE(ending);
+    const auto [printed, complained, status] = run("--picture " + file + ending, readme, false);
+    EXPECT_EQ(status, 0) << complained;
+    EXPECT_NE(printed.find("Presek zadatih trouglova je duz MN."), std::string::npos);
+  }
+  const std::string svg = slurp(file + ".svg");
+  EXPECT_EQ(std::system(("xmllint --noout " + file + ".svg").c_str()), 0);
+  char at[128];
+  for (const PictureDot &dot : picture.dots) {
+    std::snprintf(at, sizeof at, "<circle cx=\"%g\" cy=\"%g\"", dot.x, dot.y);
+    EXPECT_NE(svg.find(at), std::string::npos) << at;
+  }
+  // Each label one <text> where the layout puts it, its letters in tspans.
+  for (const PictureText &label : picture.labels) {
+    std::snprintf(at, sizeof at, "<text x=\"%g\" y=\"%g\" font-size=\"12\">", label.x, label.y);
+    std::string letters;
+    for (const TextPiece &piece : label.pieces) {
+      letters += piece.text;
+    }
+    const std::size_t from = svg.find(at);
+    ASSERT_NE(from, std::string::npos) << at;
+    const std::string text = svg.substr(from, svg.find("</text>", from) - from);
+    const std::string plain = std::regex_replace(text, std::regex("<[^>]*>"), "");
+    EXPECT_EQ(std::regex_replace(plain, std::regex("&apos;"), "'"), letters);
+    EXPECT_EQ(std::ranges::count(text, '<') - 1, 2 * long(label.pieces.size())) << text;
+  }
+  // The PNG's pixel under each dot's top left quarter: the dot's colour, but
+  // where a later dot covers it.
+  cairo_surface_t *png = cairo_image_surface_create_from_png((file + ".png").c_str());
+  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+  const unsigned char *pixels = cairo_image_surface_get_data(png);
+  for (auto dot = picture.dots.begin(); dot != picture.dots.end(); ++dot) {
+    const auto covers = [&](const PictureDot &later) {
+      return std::fabs(later.x - dot->x) < kDotSize && std::fabs(later.y - dot->y) < kDotSize;
+    };
+    const std::uint32_t seen = *reinterpret_cast<const std::uint32_t *>(
+        pixels + cairo_image_surface_get_stride(png) * int(dot->y - 1) + 4 * int(dot->x - 1));
+    const long rgb = std::lround(dot->color.red * 255) << 16 |
+                     std::lround(dot->color.green * 255) << 8 | std::lround(dot->color.blue * 255);
+    EXPECT_TRUE(long(seen & 0xffffff) == rgb || std::any_of(dot + 1, picture.dots.end(), covers))
+        << "dot " << dot - picture.dots.begin();
+  }
+  cairo_surface_destroy(png);
+  const std::string pdf = slurp(file + ".pdf");
+  const std::regex page("/Type\\s*/Page[^s]");
+  EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}), 1);
+  std::system(("rm -f " + file + ".svg " + file + ".png " + file + ".pdf").c_str());
+  EXPECT_EQ(std::get<2>(run("--picture " + file + ".svg",
+                            "1 1 1 1 1 1 0 0 0 1 0 0 0 1 0 0 0 1\n0\n", false)),
+            1);
+  EXPECT_FALSE(std::ifstream(file + ".svg").good());
+}
+
 // The call `operation` on the points `p`, writing its outputs to `o`.
 long long call(const std::string &operation, const std::vector<Point3> &p, Point3 *o) {
   if (operation == "cut")
@@ -152,12 +223,30 @@ long long call(const std::string &operation, const std::vector<Point3> &p, Point
     o[1] = {float(camera.nearPlane), float(camera.farPlane), 0.0f};
     return 1;
   }
-  const SceneBounds box{{p[0].x, p[0].y}, {p[1].x, p[1].y}}; // camera
-  const Camera camera = cameraFromBox(box);
-  const float fitted = viewDistance(box, int(p[2].x), int(p[2].y));
-  o[0] = {camera.cx, camera.cy, camera.distance};
-  o[1] = {fitted, float(depthRange(fitted).nearPlane), float(depthRange(fitted).farPlane)};
-  return 1;
+  SpaceFigures figures;
+  std::copy(p.begin(), p.begin() + 6, figures.vertices);
+  if (operation == "hidden") {
+    const SpaceCamera camera = spaceCamera(figures, {p[6].y, p[6].z, 1.0}, 1024, 700);
+    const Point3 q = p[int(p[6].x)];
+    return hiddenByFace(camera, figures,
+                        {q.x - camera.centre.x, q.y - camera.centre.y, q.z - camera.centre.z});
+  }
+  // start: the share of each triangle's area seen along the line of sight.
+  const Orbit start = startingOrbit(figures);
+  const long double az = start.azimuth * std::numbers::pi / 180;
+  const long double el = start.elevation * std::numbers::pi / 180;
+  const checks::V toward{std::cos(el) * std::cos(az), std::cos(el) * std::sin(az), std::sin(el)};
+  long double share = 1;
+  for (int t : {0, 3}) {
+    const checks::V n =
+        cross(checks::of(p[t + 1]) - checks::of(p[t]), checks::of(p[t + 2]) - checks::of(p[t]));
+    share =
+        dot(n, n) > 0 ? std::min(share, std::fabs(dot(n, toward)) / std::sqrt(dot(n, n))) : share;
+  }
+  if (start.azimuth == 30 && start.elevation == 20) {
+    o[0] = {30, 20, 0};
+  }
+  return share >= 0.3L;
 }
 
 // Points written x,y,z, separated by spaces.

@@ -179,7 +179,7 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
     }
     typed += "# the end of pair " + std::to_string(n + 1) + "\n";
     const IntersectionReport r = triangleIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
-    ASSERT_EQ(checks::faultsOf(p), "") << "pair " << n;
+    ASSERT_EQ(checks::faultsOf(p), "") << "pair " << n << ": " << p[0].x << " " << p[0].y << " " << p[0].z << " " << p[1].x << " " << p[1].y << " " << p[1].z << " " << p[2].x << " " << p[2].y << " " << p[2].z << " " << p[3].x << " " << p[3].y << " " << p[3].z << " " << p[4].x << " " << p[4].y << " " << p[4].z << " " << p[5].x << " " << p[5].y << " " << p[5].z;
     ASSERT_EQ(r.kind > 0, meet(v)) << "pair " << n;
     ASSERT_EQ(r.kind, triangleIntersection(p[3], p[4], p[5], p[0], p[1], p[2]).kind) << "swapped";
     ASSERT_EQ(r.kind, triangleIntersection(q[0], q[1], q[2], q[3], q[4], q[5]).kind)

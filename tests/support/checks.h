@@ -9,7 +9,7 @@
 #include "app/three_views.h"
 #include "geometry/predicates.h"
 #include "intersection/triangle_triangle.h"
-#include "scene/camera.h"
+#include "scene/layout.h"
 #include "scene/scene_store.h"
 
 #include <algorithm>
@@ -64,6 +64,75 @@ inline long double toTriangle(V p, V a, V b, V c) {
                                : edges;
 }
 
+// What is wrong with a picture laid out for the window: a label (a view's
+// name among them) over another or over any dot, a box outside the picture,
+// figures that span less than 60 % of its width and of its height, dots that
+// are not the scene's points under one scale and shift, or a letter's label
+// neither beside its dot nor led to it by a line.
+inline std::string pictureFaultsOf(const Picture &picture) {
+  std::vector<Box> boxes;
+  for (const auto *texts : {&picture.names, &picture.labels, &picture.hint}) {
+    for (const PictureText &text : *texts) {
+      boxes.push_back(boxOf(text));
+    }
+  }
+  const auto overlap = [](const Box &a, const Box &b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+  };
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const Box &box = boxes[i];
+    if (box.left < 0 || box.top < 0 || box.right > picture.width || box.bottom > picture.height) {
+      return "text " + std::to_string(i) + " leaves the picture";
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      if (overlap(box, boxes[j])) {
+        return "texts " + std::to_string(j) + " and " + std::to_string(i) + " overlap";
+      }
+    }
+    for (const PictureDot &d : picture.dots) {
+      if (overlap(box, {d.x - kDotSize / 2.0, d.y - kDotSize / 2.0, d.x + kDotSize / 2.0,
+                        d.y + kDotSize / 2.0})) {
+        return "text " + std::to_string(i) + " covers a dot";
+      }
+    }
+  }
+  // x = a + k·u and y = b − k·w for every dot (u, w) of the scene.
+  const std::vector<ScenePoint> points(scene.points.begin(), scene.points.end());
+  const auto [west, east] = std::ranges::minmax_element(points, {}, &ScenePoint::x);
+  const auto [south, north] = std::ranges::minmax_element(points, {}, &ScenePoint::y);
+  const long double wide = east->x - (long double)west->x, tall = north->y - (long double)south->y;
+  const PictureDot &w = picture.dots[west - points.begin()],
+                   &e = picture.dots[east - points.begin()];
+  const PictureDot &s = picture.dots[south - points.begin()],
+                   &t = picture.dots[north - points.begin()];
+  const long double k = wide > tall ? (e.x - w.x) / wide : (s.y - t.y) / tall;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (std::fabs(picture.dots[i].x - w.x - k * (points[i].x - west->x)) > 2.01L ||
+        std::fabs(picture.dots[i].y - t.y + k * (points[i].y - north->y)) > 2.01L) {
+      return "dot " + std::to_string(i) + " not where the scene puts it";
+    }
+  }
+  if (e.x - w.x < 0.6 * picture.width && s.y - t.y < 0.6 * picture.height) {
+    return "figures narrow";
+  }
+  // A letter's label within a few pixels of its dot, or a leader to it.
+  for (const PictureText &label : picture.labels) {
+    const Box box = boxOf(label);
+    const auto near = [&](double x, double y, double reach) {
+      return x > box.left - reach && x < box.right + reach && y > box.top - reach &&
+             y < box.bottom + reach;
+    };
+    const bool beside = std::any_of(picture.dots.begin(), picture.dots.end(),
+                                    [&](const PictureDot &d) { return near(d.x, d.y, 10); });
+    const bool led = std::any_of(picture.leaders.begin(), picture.leaders.end(),
+                                 [&](const PictureLine &l) { return near(l.x2, l.y2, 1); });
+    if (!beside && !led) {
+      return "a label away from every dot";
+    }
+  }
+  return "";
+}
+
 // What is wrong with the intersection of A B C and A' B' C' (v[0] to v[5]), or
 // nothing:
 // its kind is 0 to 6 and no slot past it is written; one message names the
@@ -91,11 +160,12 @@ inline std::string faultsOf(const Point3 *v) {
            ", a slot past it written, or not one message: " + std::string(text);
   }
   // The picture: in each view the vertices, blue then green, and the corners,
-  // red, at (x, y − lift), (x − shift, z) and (y + shift, z), the shift 1.1
-  // times the larger of the spread of all x and y and a third of that of z,
-  // the lift what brings the y within one shift of the z; an edge for each
-  // side of both triangles (the first's blue) and each pair of corners; a name
-  // under each view and a letter at each dot; bounds around all points.
+  // red, at (x, y − lift), (x − left, z) and (y + right, z): XZ ends and YZ
+  // begins a gap away from XY, the gap 0.3 times the largest spread of x, y
+  // and z; XY is lifted where its y and the z do not overlap, middle to
+  // middle. An edge for each side of both triangles (the first's blue) and
+  // each pair of corners; a name under each view and a letter at each dot;
+  // bounds around all points.
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
   const std::vector<ScenePoint> drawn(scene.points.begin(), scene.points.end());
@@ -106,29 +176,28 @@ inline std::string faultsOf(const Point3 *v) {
       scene.segments.size() != std::size_t(18 + 3 * kind * (kind - 1) / 2)) {
     return "the picture's count of points, letters, edges, blue edges or names";
   }
-  long double low = v[0].x, high = v[0].x, scale = 1;
-  const auto [yLow, yHigh] = std::ranges::minmax(std::span(v, 6), {}, &Point3::y);
-  const auto [zLow, zHigh] = std::ranges::minmax(std::span(v, 6), {}, &Point3::z);
-  const long double shift = of(v[0]).x - drawn[n].x, lift = of(v[0]).y - drawn[0].y;
+  long double scale = 1;
+  long double low[3] = {v[0].x, v[0].y, v[0].z}, high[3] = {low[0], low[1], low[2]};
   float lowest = drawn[0].y;
   for (int i = 0; i < 6; ++i) {
-    const V p = of(v[i]);
-    low = std::min({low, p.x, p.y});
-    high = std::max({high, p.x, p.y});
+    const long double p[3] = {v[i].x, v[i].y, v[i].z};
+    for (int a = 0; a < 3; ++a) {
+      low[a] = std::min(low[a], p[a]);
+      high[a] = std::max(high[a], p[a]);
+      scale = std::max(scale, std::fabs(p[a]));
+    }
     lowest = std::min({lowest, drawn[i].y, v[i].z});
-    scale = std::max({scale, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
   }
-  const long double above = of(yLow).y - zHigh.z - shift;
-  const long double below = of(zLow).z - yHigh.y - shift;
-  const long double rise = above > 0 ? above : below > 0 ? -below : 0;
-  const auto near = [&](long double a, long double b) { return std::fabs(a - b) <= 1e-6L * shift; };
-  if (!near(shift, 1.1L * std::max(high - low, (of(zHigh).z - zLow.z) / 3)) ||
-      std::fabs(lift - rise) > 1e-6L * (shift + std::fabs(rise))) {
-    return "the views' shift or the XY view's lift";
-  }
+  const long double gap = 0.3L * std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
+  const long double left = high[0] - low[0] + gap, right = high[0] - low[1] + gap;
+  const bool overlap = low[1] <= high[2] && low[2] <= high[1];
+  const long double lift = overlap ? 0 : (low[1] + high[1] - low[2] - high[2]) / 2;
+  const long double unit = std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]}) +
+                           std::fabs(lift) + std::fabs(right);
+  const auto near = [&](long double a, long double b) { return std::fabs(a - b) <= 1e-6L * unit; };
   for (int i = 0; const SceneLetter &letter : scene.letters) {
     const V q = of(i % n < 6 ? v[i % n] : s[i % n - 6]);
-    const V views[3] = {{q.x, q.y - lift, 0}, {q.x - shift, q.z, 0}, {q.y + shift, q.z, 0}};
+    const V views[3] = {{q.x, q.y - lift, 0}, {q.x - left, q.z, 0}, {q.y + right, q.z, 0}};
     const std::string_view names[12] = {"A", "B", "C", "A'", "B'", "C'",
                                         "M", "N", "P", "Q",  "R",  "S"};
     if (!near(drawn[i].x, views[i / n].x) || !near(drawn[i].y, views[i / n].y) ||
@@ -139,29 +208,31 @@ inline std::string faultsOf(const Point3 *v) {
     }
     ++i;
   }
-  // The bounds start at (1024, 700) to (0, 0) and take in every point drawn;
-  // the camera frames the drawn points alone.
-  const SceneBounds framed = drawnBox(scene);
+  // The bounds start at (1024, 700) to (0, 0) and take in every point drawn.
   const SceneBounds &b = scene.bounds;
   const auto [west, east] = std::ranges::minmax(drawn, {}, &ScenePoint::x);
   const auto [south, north] = std::ranges::minmax(drawn, {}, &ScenePoint::y);
-  if (std::array{framed.minimum.x, framed.minimum.y, framed.maximum.x, framed.maximum.y} !=
-          std::array{west.x, south.y, east.x, north.y} ||
-      std::array{b.minimum.x, b.minimum.y, b.maximum.x, b.maximum.y} !=
-          std::array{std::min(west.x, 1024.0f), std::min(south.y, 700.0f), std::max(east.x, 0.0f),
-                     std::max(north.y, 0.0f)}) {
-    return "the box the camera frames, or the picture's bounds";
+  if (std::array{b.minimum.x, b.minimum.y, b.maximum.x, b.maximum.y} !=
+      std::array{std::min(west.x, 1024.0f), std::min(south.y, 700.0f), std::max(east.x, 0.0f),
+                 std::max(north.y, 0.0f)}) {
+    return "the picture's bounds";
   }
   // Under each view, XY, XZ, YZ, its name, centred between its leftmost and
   // rightmost vertex, at the lowest height drawn in any view.
   for (int k = 0; const SceneLabel &label : scene.labels) {
-    const auto [left, right] =
+    const auto [west, east] =
         std::ranges::minmax(std::span(drawn).subspan(k * n, 6), {}, &ScenePoint::x);
     if (label.text != std::string_view("XYXZYZ").substr(2 * k, 2) || label.y != lowest ||
-        !near(label.x, (left.x + (long double)right.x) / 2)) {
+        !near(label.x, (west.x + (long double)east.x) / 2)) {
       return "the label of view " + std::to_string(k);
     }
     ++k;
+  }
+  for (const auto &[width, height] : {std::pair{1024, 700}, {500, 300}, {400, 900}}) {
+    if (const std::string faults = pictureFaultsOf(layOut(scene, width, height, kWindowHint));
+        !faults.empty()) {
+      return std::to_string(width) + " x " + std::to_string(height) + ": " + faults;
+    }
   }
   for (int i = 0; i < kind; ++i) {
     for (const int t : {0, 3}) {

@@ -1,0 +1,420 @@
+#include "scene/layout.h"
+
+#include "scene/letters.h"
+#include "scene/text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr Rgb kBlack{0.0f, 0.0f, 0.0f};
+constexpr Rgb kDarkGrey{0.2f, 0.2f, 0.2f};
+constexpr Rgb kLeaderGrey{0.45f, 0.45f, 0.45f};
+constexpr int kHintLine = 13;   // pixels from one line of keys to the next
+constexpr int kLabelGap = 4;    // pixels from a dot to its label beside it
+constexpr int kRings = 12;      // farther places tried, 10 pixels apart
+constexpr int kDirections = 16; // around the dot on each ring
+
+bool overlap(const Box &a, const Box &b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+Box grown(Box box, double by) {
+  return {box.left - by, box.top - by, box.right + by, box.bottom + by};
+}
+
+// Whether the segment crosses the box: the part of it left after clipping to
+// each side in turn (Liang and Barsky) is not empty.
+bool crosses(const PictureLine &line, const Box &box) {
+  double from = 0.0;
+  double to = 1.0;
+  const double d[2] = {line.x2 - line.x1, line.y2 - line.y1};
+  const double start[2] = {line.x1, line.y1};
+  const double low[2] = {box.left, box.top};
+  const double high[2] = {box.right, box.bottom};
+  for (int axis = 0; axis < 2; ++axis) {
+    for (const double edge : {low[axis], high[axis]}) {
+      const double toward = edge == low[axis] ? -d[axis] : d[axis];
+      const double room = edge == low[axis] ? start[axis] - edge : edge - start[axis];
+      if (toward == 0.0) {
+        if (room < 0.0) {
+          return false;
+        }
+      } else if (toward < 0.0) {
+        from = std::max(from, room / toward);
+      } else {
+        to = std::min(to, room / toward);
+      }
+    }
+  }
+  return from < to;
+}
+
+int widthOf(const PictureText &text) {
+  int width = 0;
+  for (const TextPiece &piece : text.pieces) {
+    width += textWidth(piece.text, text.size);
+  }
+  return width;
+}
+
+// What labels must keep clear of, and what they had better not cross.
+struct Placer {
+  Box room;                       // the picture, less the hint
+  std::vector<Box> taken;         // names and labels already placed
+  std::vector<Box> dots;          // every dot, with a pixel around it
+  std::vector<PictureLine> lines; // edges and leaders
+};
+
+// A box clear of every name, label and dot, with its leader (from the anchor
+// to the box) clear of every name and label.
+bool free(const Placer &placer, const Box &box, const PictureLine *leader) {
+  const Box &room = placer.room;
+  if (box.left < room.left || box.top < room.top || box.right > room.right ||
+      box.bottom > room.bottom) {
+    return false;
+  }
+  const Box apart = grown(box, 1.0);
+  const auto hit = [&](const Box &other) { return overlap(apart, other); };
+  if (std::any_of(placer.taken.begin(), placer.taken.end(), hit) ||
+      std::any_of(placer.dots.begin(), placer.dots.end(), hit)) {
+    return false;
+  }
+  return leader == nullptr ||
+         std::none_of(placer.taken.begin(), placer.taken.end(),
+                      [&](const Box &other) { return crosses(*leader, grown(other, 1.0)); });
+}
+
+// Places `text` beside the dot at (x, y): in the first free place around it,
+// up and to the right first, else on rings farther off with a leader line to
+// the dot, else wherever the picture is free nearest to it. Of the places tried, the one that
+// crosses fewest lines wins, each ring farther off costing as much as two lines crossed.
+PictureText place(Placer &placer, PictureText text, double x, double y,
+                  std::vector<PictureLine> &leaders) {
+  const Box group = grown({x, y, x, y}, kDotSize / 2.0);
+  const double w = widthOf(text);
+  const double up = ascentOf(text.size);
+  const double down = descentOf(text.size);
+  const double cx = (group.left + group.right) / 2.0;
+  const double cy = (group.top + group.bottom) / 2.0;
+  struct Place {
+    double left;
+    double baseline;
+  };
+  const Place beside[8] = {
+      {group.right + kLabelGap, group.top - kLabelGap - down},     // up right
+      {group.left - kLabelGap - w, group.top - kLabelGap - down},  // up left
+      {group.right + kLabelGap, group.bottom + kLabelGap + up},    // down right
+      {group.left - kLabelGap - w, group.bottom + kLabelGap + up}, // down left
+      {group.right + kLabelGap + 1, cy + (up - down) / 2.0},       // right
+      {group.left - kLabelGap - 1 - w, cy + (up - down) / 2.0},    // left
+      {cx - w / 2.0, group.top - kLabelGap - 1 - down},            // above
+      {cx - w / 2.0, group.bottom + kLabelGap + 1 + up},           // below
+  };
+  const auto boxAt = [&](Place at) {
+    return Box{std::round(at.left), std::round(at.baseline) - up, std::round(at.left) + w,
+               std::round(at.baseline) + down};
+  };
+  const auto leaderTo = [&](const Box &box) {
+    return PictureLine{x, y, std::clamp(x, box.left, box.right), std::clamp(y, box.top, box.bottom),
+                       kLeaderGrey};
+  };
+  double bestCost = std::numeric_limits<double>::infinity();
+  Box best = boxAt(beside[0]);
+  bool led = false;
+  const auto consider = [&](const Box &box, int ring) {
+    const PictureLine leader = leaderTo(box);
+    if (!free(placer, box, ring > 0 ? &leader : nullptr)) {
+      return;
+    }
+    const double cost =
+        2.0 * ring +
+        double(std::count_if(placer.lines.begin(), placer.lines.end(),
+                             [&](const PictureLine &line) { return crosses(line, box); }));
+    if (cost < bestCost) {
+      bestCost = cost;
+      best = box;
+      led = ring > 0;
+    }
+  };
+  for (const Place &at : beside) {
+    consider(boxAt(at), 0);
+  }
+  for (int ring = 1; ring <= kRings && bestCost > 2.0 * ring; ++ring) {
+    const double reach = kLabelGap + 10.0 * ring;
+    for (int k = 0; k < kDirections; ++k) {
+      const double angle = std::numbers::pi / 4.0 + 2.0 * std::numbers::pi * k / kDirections;
+      const double dx = std::cos(angle);
+      const double dy = -std::sin(angle);
+      const double midX = cx + dx * (reach + w / 2.0);
+      const double midY = cy + dy * (reach + (up + down) / 2.0);
+      consider(boxAt({midX - w / 2.0, midY + (up - down) / 2.0}), ring);
+    }
+  }
+  if (std::isinf(bestCost)) {
+    // Nothing near is free: the free place nearest to the dot, scanned in
+    // steps of a few pixels over the whole picture, its leader crossing no
+    // label if any such place is left.
+    double nearest = std::numeric_limits<double>::infinity();
+    for (double top = placer.room.top; top + up + down <= placer.room.bottom; top += 3.0) {
+      for (double left = placer.room.left; left + w <= placer.room.right; left += 3.0) {
+        const Box box{left, top, left + w, top + up + down};
+        const PictureLine leader = leaderTo(box);
+        const double apart =
+            std::hypot(leader.x2 - x, leader.y2 - y) + (free(placer, box, &leader) ? 0.0 : 1e6);
+        if (apart < nearest && free(placer, box, nullptr)) {
+          nearest = apart;
+          best = box;
+          led = true;
+        }
+      }
+    }
+  }
+  text.x = best.left;
+  text.y = best.bottom - down;
+  if (led) {
+    leaders.push_back(leaderTo(best));
+    placer.lines.push_back(leaders.back());
+  }
+  placer.taken.push_back(best);
+  return text;
+}
+
+// Places one label for each group of `letters` (joinedLabels): its letters in
+// their shades, faded for faint ones, joined by black signs "=".
+void placeLetters(Placer &placer, const std::vector<PlacedLetter> &letters, Picture &picture) {
+  for (const std::vector<PlacedLetter> &group : joinedLabels(letters)) {
+    PictureText text{0.0, 0.0, kTextSize, {}};
+    for (const PlacedLetter &letter : group) {
+      if (&letter != &group.front()) {
+        text.pieces.push_back({"=", kBlack});
+      }
+      const Rgb shade = letterColorOf(letter.color).value_or(kBlack);
+      text.pieces.push_back({letter.text, letter.faint ? faded(shade) : shade});
+    }
+    // Beside the first letter's dot; the others lie within a few pixels of
+    // the group's dots, and the label keeps clear of them all.
+    picture.labels.push_back(
+        place(placer, std::move(text), group.front().x, group.front().y, picture.leaders));
+  }
+}
+
+// The hint's pieces, three spaces apart, broken onto more lines before a
+// piece that would run past `width`; the last line at the bottom.
+std::vector<PictureText> hintLines(const Hint &hint, int width, int height) {
+  std::vector<std::string> lines;
+  for (const std::string &piece : hint) {
+    const std::string longer = lines.empty() ? piece : lines.back() + "   " + piece;
+    if (!lines.empty() && textWidth(longer, kHintSize) <= width - 16) {
+      lines.back() = longer;
+    } else {
+      lines.push_back(piece);
+    }
+  }
+  std::vector<PictureText> texts;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const double baseline = height - 8.0 - kHintLine * double(lines.size() - 1 - i);
+    texts.push_back({8.0, baseline, kHintSize, {{lines[i], kDarkGrey}}});
+  }
+  return texts;
+}
+
+// The room labels may take: the picture less a pixel at its edges and the
+// lines of keys at the bottom.
+Box roomAbove(const Picture &picture) {
+  const double bottom =
+      picture.hint.empty() ? picture.height - 1.0 : boxOf(picture.hint.front()).top - 2.0;
+  return {1.0, 1.0, picture.width - 1.0, bottom};
+}
+
+Rgb rgbOf(ColorIndex index) { return colorOf(index).value_or(kBlack); }
+
+// The smallest rectangle around the scene's marks; from (0, 0) to (1024, 700)
+// when it has none.
+SceneBounds drawnBox(const Scene &scene) {
+  SceneBounds box{
+      {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity()},
+      {-std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()}};
+  const auto widen = [&](ScenePoint p) {
+    box.minimum = {std::min(box.minimum.x, p.x), std::min(box.minimum.y, p.y)};
+    box.maximum = {std::max(box.maximum.x, p.x), std::max(box.maximum.y, p.y)};
+  };
+  for (const ScenePoint &point : scene.points) {
+    widen(point);
+  }
+  for (const SceneSegment &segment : scene.segments) {
+    widen(segment.start);
+    widen(segment.end);
+  }
+  if (box.minimum.x > box.maximum.x) {
+    return {{0.0f, 0.0f}, {1024.0f, 700.0f}};
+  }
+  return box;
+}
+
+} // namespace
+
+const Hint kWindowHint = {"v: prikaz u prostoru", "s: cuvanje slike", "Esc: kraj"};
+const Hint kWindowSpaceHint = {"v: tri projekcije",  "mis: okretanje",   "tocak, +/-: uvecanje",
+                               "r: pocetni polozaj", "s: cuvanje slike", "Esc: kraj"};
+
+Box boxOf(const PictureText &text) {
+  return {text.x, text.y - ascentOf(text.size), text.x + widthOf(text),
+          text.y + descentOf(text.size)};
+}
+
+Rgb faded(Rgb color) {
+  return {(color.red + kBackground.red) / 2.0f, (color.green + kBackground.green) / 2.0f,
+          (color.blue + kBackground.blue) / 2.0f};
+}
+
+Picture layOut(const Scene &scene, int width, int height, const Hint &hint) {
+  Picture picture;
+  picture.width = width;
+  picture.height = height;
+  picture.hint = hintLines(hint, width, height);
+  const double hintRoom = picture.hint.empty() ? 0.0 : kHintLine * double(picture.hint.size());
+  const double bottom = kSideMargin + hintRoom;
+
+  // One scale for both directions, as large as fits; a box without width or
+  // height is fitted by the other, a single point drawn in the middle.
+  const SceneBounds box = drawnBox(scene);
+  const double boxWidth = double(box.maximum.x) - box.minimum.x;
+  const double boxHeight = double(box.maximum.y) - box.minimum.y;
+  const double roomWidth = std::max(width - 2.0 * kSideMargin, 1.0);
+  const double roomHeight = std::max(height - kSideMargin - bottom, 1.0);
+  double scale = std::numeric_limits<double>::infinity();
+  if (boxWidth > 0.0) {
+    scale = roomWidth / boxWidth;
+  }
+  if (boxHeight > 0.0) {
+    scale = std::min(scale, roomHeight / boxHeight);
+  }
+  scale = std::isinf(scale) ? 1.0 : scale;
+  const double cx = (double(box.maximum.x) + box.minimum.x) / 2.0;
+  const double cy = (double(box.maximum.y) + box.minimum.y) / 2.0;
+  // Dots stand on whole pixels, so that every backend fills the same ones.
+  const auto px = [&](double x) { return std::round(width / 2.0 + (x - cx) * scale); };
+  const auto py = [&](double y) {
+    return std::round(kSideMargin + roomHeight / 2.0 - (y - cy) * scale);
+  };
+
+  for (const SceneCircle &circle : scene.circles) {
+    constexpr int kVertices = 100;
+    for (int i = 0; i < kVertices; ++i) {
+      const double a = 2.0 * std::numbers::pi * i / kVertices;
+      const double b = 2.0 * std::numbers::pi * (i + 1) / kVertices;
+      picture.edges.push_back({px(circle.center.x + circle.radius * std::cos(a)),
+                               py(circle.center.y + circle.radius * std::sin(a)),
+                               px(circle.center.x + circle.radius * std::cos(b)),
+                               py(circle.center.y + circle.radius * std::sin(b)),
+                               rgbOf(circle.color)});
+    }
+  }
+  for (const SceneLine &line : scene.lines) {
+    constexpr double kReach = 100.0;
+    picture.edges.push_back({px(line.point.x + kReach * line.direction.x),
+                             py(line.point.y + kReach * line.direction.y),
+                             px(line.point.x - kReach * line.direction.x),
+                             py(line.point.y - kReach * line.direction.y), rgbOf(line.color)});
+  }
+  for (const SceneSegment &segment : scene.segments) {
+    picture.edges.push_back({px(segment.start.x), py(segment.start.y), px(segment.end.x),
+                             py(segment.end.y), rgbOf(segment.color)});
+  }
+  Placer placer;
+  for (const ScenePoint &point : scene.points) {
+    picture.dots.push_back({px(point.x), py(point.y), rgbOf(point.color)});
+    const PictureDot &dot = picture.dots.back();
+    placer.dots.push_back(grown({dot.x, dot.y, dot.x, dot.y}, kDotSize / 2.0));
+  }
+  placer.lines = picture.edges;
+
+  // The names stand on one line under the lowest dot of any view.
+  double lowest = 0.0;
+  for (const PictureDot &dot : picture.dots) {
+    lowest = std::max(lowest, dot.y);
+  }
+  for (const SceneLabel &label : scene.labels) {
+    PictureText name{0.0, lowest + kNameDrop, kTextSize, {{label.text, kBlack}}};
+    name.x = std::round(px(label.x) - widthOf(name) / 2.0);
+    // A name keeps a few pixels more to itself, so that no label reads on
+    // into it.
+    placer.taken.push_back(grown(boxOf(name), 3.0));
+    picture.names.push_back(name);
+  }
+
+  placer.room = roomAbove(picture);
+  for (int view = 0; view < 3; ++view) {
+    std::vector<PlacedLetter> letters;
+    for (const SceneLetter &letter : scene.letters) {
+      if (letter.view == view) {
+        letters.push_back({px(letter.x), py(letter.y), letter.text, letter.color});
+      }
+    }
+    placeLetters(placer, letters, picture);
+  }
+  return picture;
+}
+
+Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int height,
+                    const Hint &hint) {
+  Picture picture;
+  picture.width = width;
+  picture.height = height;
+  picture.hint = hintLines(hint, width, height);
+  const SpaceCamera camera = spaceCamera(figures, orbit, width, height);
+  const int corners = cornerCount(figures);
+  const auto screen = [&](Vec3 p) {
+    const OnScreen at = onScreen(camera, p, width, height);
+    return PictureDot{at.x, at.y, kBlack};
+  };
+  const auto fromCentre = [&](Point3 p) {
+    return Vec3{p.x - camera.centre.x, p.y - camera.centre.y, p.z - camera.centre.z};
+  };
+
+  Placer placer;
+  std::vector<PlacedLetter> letters;
+  for (int i = 0; i < 6 + corners; ++i) {
+    const Vec3 p = fromCentre(i < 6 ? figures.vertices[i] : figures.corners[i - 6]);
+    PictureDot dot = screen(p);
+    dot.color = rgbOf(pointColor(i));
+    picture.dots.push_back(dot);
+    placer.dots.push_back(grown({dot.x, dot.y, dot.x, dot.y}, kDotSize / 2.0));
+    letters.push_back(
+        {dot.x, dot.y, kPointLetters[i], pointColor(i), hiddenByFace(camera, figures, p)});
+  }
+  for (int first : {0, 3}) {
+    for (int i = 0; i < 3; ++i) {
+      const PictureDot &a = picture.dots[first + i];
+      const PictureDot &b = picture.dots[first + (i + 1) % 3];
+      picture.edges.push_back({a.x, a.y, b.x, b.y, a.color});
+    }
+  }
+  for (int i = 0; i < corners; ++i) {
+    for (int j = i + 1; j < corners; ++j) {
+      const PictureDot &a = picture.dots[6 + i];
+      const PictureDot &b = picture.dots[6 + j];
+      picture.edges.push_back({a.x, a.y, b.x, b.y, a.color});
+    }
+  }
+  placer.lines = picture.edges;
+  placer.room = roomAbove(picture);
+
+  // The axes' names go first, beside the axes' ends.
+  constexpr Rgb kAxisColor{0.2f, 0.2f, 0.2f};
+  const PictureDot start = screen(camera.axesStart);
+  for (int axis = 0; axis < 3; ++axis) {
+    const PictureDot end = screen(camera.axesEnd[axis]);
+    placer.lines.push_back({start.x, start.y, end.x, end.y, kAxisColor});
+    const char *const names[3] = {"X", "Y", "Z"};
+    const bool behind = hiddenByFace(camera, figures, camera.axesEnd[axis]);
+    PictureText name{0.0, 0.0, kTextSize, {{names[axis], behind ? faded(kAxisColor) : kAxisColor}}};
+    picture.names.push_back(place(placer, name, end.x, end.y, picture.leaders));
+  }
+  placeLetters(placer, letters, picture);
+  return picture;
+}

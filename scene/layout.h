@@ -1,0 +1,99 @@
+#pragma once
+
+#include "scene/scene_store.h"
+#include "scene/space_camera.h"
+
+#include <string>
+#include <vector>
+
+// A picture placed once, to be drawn by any backend (the window, the files,
+// the page): every mark in pixels, x to the right and y down from the top
+// left corner. No backend decides where anything goes; each draws the lists
+// below in order, later over earlier.
+
+struct PictureDot { // a square of kDotSize pixels centred on (x, y)
+  double x = 0.0;
+  double y = 0.0;
+  Rgb color{};
+};
+
+struct PictureLine { // one pixel wide
+  double x1 = 0.0;
+  double y1 = 0.0;
+  double x2 = 0.0;
+  double y2 = 0.0;
+  Rgb color{};
+};
+
+// A run of text in one colour.
+struct TextPiece {
+  std::string text;
+  Rgb color{};
+};
+
+// A line of text whose baseline starts at (x, y): its pieces follow one
+// another at the widths textWidth gives them.
+struct PictureText {
+  double x = 0.0;
+  double y = 0.0;
+  int size = 0;
+  std::vector<TextPiece> pieces;
+};
+
+struct Box {
+  double left = 0.0;
+  double top = 0.0;
+  double right = 0.0;
+  double bottom = 0.0;
+};
+
+inline constexpr int kDotSize = 4;
+
+// The box a text covers: its width from textWidth, ascentOf above the
+// baseline and descentOf below.
+Box boxOf(const PictureText &text);
+
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<PictureLine> edges;   // the figures' edges, in the scene's order
+  std::vector<PictureDot> dots;     // every vertex and corner, in the scene's order
+  std::vector<PictureText> names;   // of the views, or of the axes in space
+  std::vector<PictureLine> leaders; // from a dot to its label placed farther off
+  std::vector<PictureText> labels;  // the dots' letters, joined where dots meet
+  std::vector<PictureText> hint;    // the keys, one line each, at the bottom left
+};
+
+// The pieces of the line of keys: what each key does, such as "v: prikaz u
+// prostoru". Empty for a picture without one, such as a file.
+using Hint = std::vector<std::string>;
+
+// The window's lines of keys, under the projections and in space.
+extern const Hint kWindowHint;
+extern const Hint kWindowSpaceHint;
+
+// The scene's three views fitted into width × height pixels: one scale for
+// all, as large as leaves kSideMargin pixels free at the sides and the top and
+// room for the names and the hint at the bottom, the drawn box centred. Each
+// view's name is written centred under it, kNameDrop pixels below the lowest
+// dot of any view. The letters of each view are joined where their dots fall
+// within kJoinRadius pixels of each other, and each label is placed by
+// placeLabels. The hint is written at the bottom left, its pieces three spaces
+// apart, wrapped onto more lines where the width runs out.
+Picture layOut(const Scene &scene, int width, int height, const Hint &hint);
+
+inline constexpr int kSideMargin = 24;
+inline constexpr int kNameDrop = 18;
+
+// The view in space seen from `orbit`, as the window draws it: `dots` are
+// where the camera puts each vertex and corner, `edges` the figures' edges
+// and the axes; each point's letter is placed by placeLabels, and written
+// fainter where a face stands between the camera and the dot; each axis is
+// named beside its end, fainter where a face hides that end.
+Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int height,
+                    const Hint &hint);
+
+// The colour `color` faded halfway into the background: for what a face hides.
+Rgb faded(Rgb color);
+
+inline constexpr Rgb kBackground{0.9f, 0.9f, 0.8f};

@@ -1,0 +1,250 @@
+#include "scene/picture_file.h"
+
+#include "scene/text.h"
+
+#include <cairo-pdf.h>
+#include <cairo.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Cairo hands its bytes to the file through this; a failed write is kept in
+// the stream's error flag for the end.
+cairo_status_t writeToFile(void *file, const unsigned char *data, unsigned int length) {
+  return std::fwrite(data, 1, length, static_cast<std::FILE *>(file)) == length
+             ? CAIRO_STATUS_SUCCESS
+             : CAIRO_STATUS_WRITE_ERROR;
+}
+
+// Opens `path`, has `write` fill it, and closes it: the system's reason for
+// the first thing that failed, or nothing.
+template <typename Write> std::string intoFile(const char *path, const char *mode, Write write) {
+  errno = 0;
+  File file(std::fopen(path, mode));
+  if (!file) {
+    return std::strerror(errno);
+  }
+  const bool written = write(file.get());
+  const bool flushed = std::fflush(file.get()) == 0 && !std::ferror(file.get());
+  const int reason = errno;
+  const bool closed = std::fclose(file.release()) == 0;
+  if (!written || !flushed || !closed) {
+    return std::strerror(reason != 0 ? reason : errno != 0 ? errno : EIO);
+  }
+  return "";
+}
+
+void setSource(cairo_t *cr, Rgb color) {
+  cairo_set_source_rgb(cr, color.red, color.green, color.blue);
+}
+
+void strokeLines(cairo_t *cr, const std::vector<PictureLine> &lines) {
+  for (const PictureLine &line : lines) {
+    setSource(cr, line.color);
+    // Through the middle of the pixels, as a one-pixel line is rasterised.
+    cairo_move_to(cr, line.x1 + 0.5, line.y1 + 0.5);
+    cairo_line_to(cr, line.x2 + 0.5, line.y2 + 0.5);
+    cairo_stroke(cr);
+  }
+}
+
+// Each piece is squeezed or stretched to the width the layout gave it, so
+// that whichever sans-serif font is installed fills the planned box.
+void showText(cairo_t *cr, const PictureText &text) {
+  cairo_set_font_size(cr, text.size);
+  double x = text.x;
+  for (const TextPiece &piece : text.pieces) {
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, piece.text.c_str(), &extents);
+    const double width = textWidth(piece.text, text.size);
+    cairo_save(cr);
+    cairo_move_to(cr, x, text.y);
+    if (extents.x_advance > 0.0) {
+      cairo_scale(cr, width / extents.x_advance, 1.0);
+    }
+    setSource(cr, piece.color);
+    cairo_show_text(cr, piece.text.c_str());
+    cairo_restore(cr);
+    x += width;
+  }
+}
+
+void drawWithCairo(cairo_t *cr, const Picture &picture) {
+  setSource(cr, kBackground);
+  cairo_paint(cr);
+  cairo_set_line_width(cr, 1.0);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  strokeLines(cr, picture.edges);
+  for (const PictureDot &dot : picture.dots) {
+    setSource(cr, dot.color);
+    cairo_rectangle(cr, dot.x - kDotSize / 2.0, dot.y - kDotSize / 2.0, kDotSize, kDotSize);
+    cairo_fill(cr);
+  }
+  strokeLines(cr, picture.leaders);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+  cairo_select_font_face(cr, "Helvetica", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  for (const auto *texts : {&picture.names, &picture.labels, &picture.hint}) {
+    for (const PictureText &text : *texts) {
+      showText(cr, text);
+    }
+  }
+}
+
+std::string hex(Rgb color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", int(std::lround(color.red * 255)),
+                int(std::lround(color.green * 255)), int(std::lround(color.blue * 255)));
+  return text;
+}
+
+std::string escaped(const std::string &text) {
+  std::string xml;
+  for (const char c : text) {
+    switch (c) {
+    case '&':
+      xml += "&amp;";
+      break;
+    case '<':
+      xml += "&lt;";
+      break;
+    case '>':
+      xml += "&gt;";
+      break;
+    case '\'':
+      xml += "&apos;";
+      break;
+    default:
+      xml += c;
+    }
+  }
+  return xml;
+}
+
+void writeSvg(std::FILE *out, const Picture &picture) {
+  std::fprintf(out,
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
+               "viewBox=\"0 0 %d %d\">\n"
+               "<rect width=\"%d\" height=\"%d\" fill=\"%s\"/>\n",
+               picture.width, picture.height, picture.width, picture.height, picture.width,
+               picture.height, hex(kBackground).c_str());
+  const auto lines = [&](const char *id, const std::vector<PictureLine> &all) {
+    std::fprintf(out, "<g id=\"%s\" stroke-width=\"1\" shape-rendering=\"crispEdges\">\n", id);
+    for (const PictureLine &line : all) {
+      std::fprintf(out, "<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"%s\"/>\n",
+                   line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5,
+                   hex(line.color).c_str());
+    }
+    std::fputs("</g>\n", out);
+  };
+  const auto texts = [&](const char *id, const std::vector<PictureText> &all) {
+    std::fprintf(out,
+                 "<g id=\"%s\" font-family=\"Helvetica, Arial, 'Liberation Sans', "
+                 "sans-serif\">\n",
+                 id);
+    for (const PictureText &text : all) {
+      std::fprintf(out, "<text x=\"%g\" y=\"%g\" font-size=\"%d\">", text.x, text.y, text.size);
+      for (const TextPiece &piece : text.pieces) {
+        std::fprintf(out, "<tspan fill=\"%s\">%s</tspan>", hex(piece.color).c_str(),
+                     escaped(piece.text).c_str());
+      }
+      std::fputs("</text>\n", out);
+    }
+    std::fputs("</g>\n", out);
+  };
+  lines("edges", picture.edges);
+  std::fputs("<g id=\"dots\">\n", out);
+  for (const PictureDot &dot : picture.dots) {
+    std::fprintf(out, "<circle cx=\"%g\" cy=\"%g\" r=\"%g\" fill=\"%s\"/>\n", dot.x, dot.y,
+                 kDotSize / 2.0, hex(dot.color).c_str());
+  }
+  std::fputs("</g>\n", out);
+  texts("names", picture.names);
+  lines("leaders", picture.leaders);
+  texts("labels", picture.labels);
+  texts("hint", picture.hint);
+  std::fputs("</svg>\n", out);
+}
+
+// Writes the surface as PNG to `out`: true when cairo and the file both took it.
+bool writePng(cairo_surface_t *surface, std::FILE *out) {
+  return cairo_surface_write_to_png_stream(surface, writeToFile, out) == CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+std::optional<PictureFormat> pictureFormatOf(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == path.npos || path.size() - dot != 4) {
+    return std::nullopt;
+  }
+  std::string ending(path.substr(dot + 1));
+  for (char &c : ending) {
+    c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  }
+  if (ending == "svg") {
+    return PictureFormat::svg;
+  }
+  if (ending == "png") {
+    return PictureFormat::png;
+  }
+  if (ending == "pdf") {
+    return PictureFormat::pdf;
+  }
+  return std::nullopt;
+}
+
+std::string writePictureFile(const char *path, PictureFormat format, const Picture &picture) {
+  return intoFile(path, "wb", [&](std::FILE *out) {
+    if (format == PictureFormat::svg) {
+      writeSvg(out, picture);
+      return true;
+    }
+    cairo_surface_t *surface =
+        format == PictureFormat::png
+            ? cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height)
+            : cairo_pdf_surface_create_for_stream(writeToFile, out, picture.width, picture.height);
+    cairo_t *cr = cairo_create(surface);
+    drawWithCairo(cr, picture);
+    cairo_destroy(cr);
+    bool written = true;
+    if (format == PictureFormat::png) {
+      written = writePng(surface, out);
+    }
+    cairo_surface_finish(surface);
+    written = written && cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(surface);
+    return written;
+  });
+}
+
+std::string writePixelsAsPng(const char *path, const unsigned char *pixels, int width, int height) {
+  cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  cairo_surface_flush(surface);
+  unsigned char *data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  for (int row = 0; row < height; ++row) {
+    const unsigned char *from = pixels + std::size_t(4) * width * (height - 1 - row);
+    auto *to = reinterpret_cast<std::uint32_t *>(data + std::size_t(stride) * row);
+    for (int x = 0; x < width; ++x) {
+      to[x] =
+          std::uint32_t(from[4 * x]) << 16 | std::uint32_t(from[4 * x + 1]) << 8 | from[4 * x + 2];
+    }
+  }
+  cairo_surface_mark_dirty(surface);
+  const std::string reason =
+      intoFile(path, "wbx", [&](std::FILE *out) { return writePng(surface, out); });
+  cairo_surface_destroy(surface);
+  return reason;
+}
