@@ -17,28 +17,32 @@
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kEchoedEntry = 40;
 constexpr std::size_t kOutputBlock = 1 << 16;
 
-bool isSpace(char c) {
-  return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
-bool isDelimiter(char c) { return isSpace(c) || c == '#'; }
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
-// Everything one run keeps: the pair being read and the lines not yet written.
+bool isDelimiter(char c) { return isBlank(c) || isLineEnd(c) || c == '#'; }
+
+// Everything one run keeps: the line being read and the answers not yet
+// written. Of a line only its first eighteen numbers and its first refused
+// entry are kept, of an entry at most kLongestEntry + 1 bytes.
 struct Batch {
   std::FILE *out = nullptr;
   std::FILE *err = nullptr;
   std::string lines;
   float numbers[18] = {};
-  int count = 0;       // numbers of the current pair read so far
-  long long pair = 1;  // the current pair's number, from 1
+  long long count = 0; // entries of the current line so far
+  long long line = 1;  // the current line's number, from 1
+  long long pair = 0;  // lines that held a pair so far
   std::string pending; // an entry cut by the end of a chunk
+  std::string refused; // the line's first entry that is not a number
+  EntryFault fault = EntryFault::none;
   bool inComment = false;
+  bool afterReturn = false; // a '\n' right after '\r' ends no second line
   bool mayOpenWithMark = true;
   int status = 0;
-  bool broken = false; // an entry was refused: nothing more is read
 };
 
 void writeLines(Batch &batch) {
@@ -57,31 +61,59 @@ void appendCoordinate(std::string &lines, float value) {
   lines.append(digits, end);
 }
 
-void answerPair(Batch &batch) {
-  TrianglePair v;
-  for (int i = 0; i < 6; ++i) {
-    v[i] = {batch.numbers[3 * i], batch.numbers[3 * i + 1], batch.numbers[3 * i + 2]};
+// "17 brojeva", "2 broja", "21 broj", as Serbian counts them.
+std::string numbersCounted(long long count) {
+  const long long last = count % 10;
+  const bool teen = count % 100 >= 11 && count % 100 <= 14;
+  const char *word = last == 1 && !teen                ? "broj"
+                     : last >= 2 && last <= 4 && !teen ? "broja"
+                                                       : "brojeva";
+  return std::to_string(count) + " " + word;
+}
+
+// A refused line: "-" in its place, and on standard error which pair, which
+// line and why.
+void refuse(Batch &batch, const std::string &why) {
+  batch.lines += "-\n";
+  // Written in order with the lines, for a reader who sees both on one console.
+  writeLines(batch);
+  std::fprintf(batch.err, "presek-trouglova: par %lld (red %lld): %s\n", batch.pair, batch.line,
+               why.c_str());
+  batch.status = 1;
+}
+
+// The end of a line: a line that held entries is one pair, answered or
+// refused; a blank line or a comment is passed over.
+void endLine(Batch &batch) {
+  if (batch.count > 0) {
+    ++batch.pair;
+    TrianglePair v;
+    for (int i = 0; i < 6; ++i) {
+      v[i] = {batch.numbers[3 * i], batch.numbers[3 * i + 1], batch.numbers[3 * i + 2]};
+    }
+    if (batch.fault != EntryFault::none) {
+      refuse(batch, faultText(batch.refused, batch.fault));
+    } else if (batch.count != 18) {
+      refuse(batch, numbersCounted(batch.count) + " umesto 18");
+    } else if (hasCoincidingVertices(v)) {
+      refuse(batch, "temena trougla se poklapaju");
+    } else {
+      const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
+      batch.lines.push_back(char('0' + report.kind));
+      for (int i = 0; i < report.kind; ++i) {
+        appendCoordinate(batch.lines, report.points[i].x);
+        appendCoordinate(batch.lines, report.points[i].y);
+        appendCoordinate(batch.lines, report.points[i].z);
+      }
+      batch.lines.push_back('\n');
+      if (batch.lines.size() >= kOutputBlock) {
+        writeLines(batch);
+      }
+    }
   }
-  if (hasCoincidingVertices(v)) {
-    batch.lines += "-\n";
-    // Written in order with the lines, for a reader who sees both on one console.
-    writeLines(batch);
-    std::fprintf(batch.err, "presek-trouglova: par %lld: temena trougla se poklapaju\n",
-                 batch.pair);
-    batch.status = 1;
-    return;
-  }
-  const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
-  batch.lines.push_back(char('0' + report.kind));
-  for (int i = 0; i < report.kind; ++i) {
-    appendCoordinate(batch.lines, report.points[i].x);
-    appendCoordinate(batch.lines, report.points[i].y);
-    appendCoordinate(batch.lines, report.points[i].z);
-  }
-  batch.lines.push_back('\n');
-  if (batch.lines.size() >= kOutputBlock) {
-    writeLines(batch);
-  }
+  batch.count = 0;
+  batch.fault = EntryFault::none;
+  ++batch.line;
 }
 
 void takeEntry(Batch &batch, std::string_view entry) {
@@ -93,42 +125,54 @@ void takeEntry(Batch &batch, std::string_view entry) {
     return;
   }
   const Coordinate coordinate = parseCoordinate(entry);
-  if (coordinate.fault != EntryFault::none) {
-    writeLines(batch);
-    std::fprintf(batch.err, "presek-trouglova: par %lld: neispravan broj '", batch.pair);
-    std::fwrite(entry.data(), 1, std::min(entry.size(), kEchoedEntry), batch.err);
-    std::fputs("'\n", batch.err);
-    batch.status = 1;
-    batch.broken = true;
-    return;
+  if (coordinate.fault != EntryFault::none && batch.fault == EntryFault::none) {
+    batch.fault = coordinate.fault;
+    batch.refused.assign(entry.substr(0, kLongestEntry + 1));
   }
-  batch.numbers[batch.count++] = coordinate.value;
-  if (batch.count == 18) {
-    answerPair(batch);
-    batch.count = 0;
-    ++batch.pair;
+  if (batch.count < 18) {
+    batch.numbers[batch.count] = coordinate.value;
   }
+  ++batch.count;
 }
 
-// Scans one chunk of the input for entries; an entry that the chunk's end
-// cuts in two waits in `pending` for the rest.
+// Keeps the part of an entry that a chunk's end cut off, no more of it than
+// parseCoordinate needs to refuse it as too long.
+void keepPending(Batch &batch, const char *bytes, std::size_t size) {
+  const std::size_t room = kLongestEntry + 1 - std::min(batch.pending.size(), kLongestEntry + 1);
+  batch.pending.append(bytes, std::min(size, room));
+}
+
+// Scans one chunk of the input for entries and the ends of lines: '\n',
+// "\r\n" and a lone '\r' each end one. An entry that the chunk's end cuts in
+// two waits in `pending` for the rest.
 void takeChunk(Batch &batch, const char *bytes, std::size_t size) {
   std::string &pending = batch.pending;
   std::size_t i = 0;
-  while (i < size && !batch.broken) {
-    if (batch.inComment) {
-      const void *newline = std::memchr(bytes + i, '\n', size - i);
-      batch.inComment = newline == nullptr;
-      i = batch.inComment ? size : std::size_t(static_cast<const char *>(newline) - bytes) + 1;
+  while (i < size) {
+    const char c = bytes[i];
+    if (batch.afterReturn && c == '\n') {
+      batch.afterReturn = false;
+      ++i;
       continue;
     }
-    if (isDelimiter(bytes[i])) {
+    batch.afterReturn = false;
+    if (batch.inComment && !isLineEnd(c)) {
+      while (i < size && !isLineEnd(bytes[i])) {
+        ++i;
+      }
+      continue;
+    }
+    if (isDelimiter(c)) {
       if (!pending.empty()) {
         takeEntry(batch, pending);
         pending.clear();
       }
       batch.mayOpenWithMark = false;
-      batch.inComment = bytes[i] == '#';
+      batch.inComment = c == '#' || (batch.inComment && !isLineEnd(c));
+      if (isLineEnd(c)) {
+        endLine(batch);
+        batch.afterReturn = c == '\r';
+      }
       ++i;
       continue;
     }
@@ -137,11 +181,11 @@ void takeChunk(Batch &batch, const char *bytes, std::size_t size) {
       ++end;
     }
     if (end == size) {
-      pending.append(bytes + i, end - i);
+      keepPending(batch, bytes + i, end - i);
     } else if (pending.empty()) {
       takeEntry(batch, std::string_view(bytes + i, end - i));
     } else {
-      pending.append(bytes + i, end - i);
+      keepPending(batch, bytes + i, end - i);
       takeEntry(batch, pending);
       pending.clear();
     }
@@ -174,7 +218,7 @@ int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk) {
   batch.lines.reserve(kOutputBlock + 1024);
   std::vector<char> buffer(std::max<std::size_t>(chunk, 1));
   long got = 0;
-  while (!batch.broken && (got = readSome(in, buffer.data(), buffer.size())) > 0) {
+  while ((got = readSome(in, buffer.data(), buffer.size())) > 0) {
     takeChunk(batch, buffer.data(), std::size_t(got));
     if (std::size_t(got) < buffer.size()) {
       writeLines(batch);
@@ -185,14 +229,11 @@ int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk) {
     std::fprintf(err, "presek-trouglova: greska pri citanju ulaza: %s\n", std::strerror(errno));
     return 2;
   }
-  if (!batch.broken && !batch.pending.empty()) {
+  // A last line without its end is a line like any other.
+  if (!batch.pending.empty()) {
     takeEntry(batch, batch.pending);
   }
-  if (!batch.broken && batch.count > 0) {
-    writeLines(batch);
-    std::fprintf(err, "presek-trouglova: par %lld: nepotpun par\n", batch.pair);
-    batch.status = 1;
-  }
+  endLine(batch);
   writeLines(batch);
   if (std::ferror(out)) {
     std::fprintf(err, "presek-trouglova: izlaz nije mogao da se zapise\n");

@@ -5,28 +5,29 @@
 
 // The batch mode: many pairs, one line each, no dialogue and no window.
 //
-// The input is numbers separated by white space, eighteen to a pair (A, B, C,
-// A', B', C'), in any layout; '#' starts a comment that runs to the end of its
-// line, and a UTF-8 byte-order mark opening the input is skipped. Each number
-// is read by parseCoordinate, as the dialogue reads it.
+// The input is one pair to a line: eighteen numbers separated by spaces or
+// tabs (A, B, C, A', B', C'), each read by parseCoordinate, as the dialogue
+// reads it. '\n', "\r\n" and a lone '\r' end a line; '#' starts a comment
+// that runs to the end of its line; blank lines and comments hold no pair; a
+// UTF-8 byte-order mark opening the input is skipped; a last line without an
+// end is a line like any other.
 //
 // For each pair, in input order, one line on `out`: the kind of the
 // intersection (0 to 6), then its points in the order M, N, P, ..., each as
 // "x y z", every coordinate printed as the dialogue prints it ("%f" of the
-// float), separated by single spaces. A pair with two coinciding vertices gets
-// the line "-", and "presek-trouglova: par N: temena trougla se poklapaju" on
-// `err` (pairs counted from 1); the next pair follows. An entry that is not a
-// coordinate ("par N: neispravan broj 'ENTRY'", cut to 40 bytes), and an input
-// that ends inside a pair ("par N: nepotpun par"), stop the run; the lines
-// printed before stay printed.
+// float), separated by single spaces. A refused line gets "-" in its place,
+// and on `err` "presek-trouglova: par N (red L): " and why: an entry that is
+// not a number (as faultText says it), another count of numbers than 18
+// ("17 brojeva umesto 18"), or "temena trougla se poklapaju"; N counts the
+// pairs from 1, L every line of the input from 1. The run goes on with the
+// next line.
 //
 // The input is read `chunk` bytes at a time, or as much as a console or a
 // pipe holds so far, whose pairs are then answered at once; nothing of a pair
-// is kept once its line is out, so memory stays the same however long the
-// input is.
-// Returns the exit status: 0 when every pair was answered, 1 when a pair was
-// refused, the input was broken or `out` could not be written, 2 when `in`
-// could not be read.
+// is kept once its line is out, and of an entry at most kLongestEntry + 1
+// bytes, so memory stays the same however long the input or an entry is.
+// Returns the exit status: 0 when every pair was answered, 1 when a line was
+// refused or `out` could not be written, 2 when `in` could not be read.
 int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk = 1 << 16);
 
 // runBatch over the file at `path`, or over standard input when `path` is null

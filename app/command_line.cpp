@@ -16,7 +16,7 @@ constexpr const char *kUsage =
     "Sa standardnog ulaza cita osamnaest brojeva: koordinate x y z temena\n"
     "A, B, C prvog i A', B', C' drugog trougla. Ispisuje presek, pa otvara\n"
     "prozor sa projekcijama na ravni XZ, XY i YZ; rad se zavrsava zatvaranjem\n"
-    "prozora.\n"
+    "prozora. Na terminalu se tacka koja nije dobro uneta trazi ponovo.\n"
     "\n"
     "U prozoru:\n"
     "  v                               prikaz u prostoru, pa opet tri projekcije\n"
@@ -27,13 +27,14 @@ constexpr const char *kUsage =
     "  Esc, q                          kraj rada\n"
     "\n"
     "Opcije:\n"
-    "      --help                      ispisuje ovo uputstvo i zavrsava rad\n"
+    "  -h, --help                      ispisuje ovo uputstvo i zavrsava rad\n"
     "      --version                   ispisuje verziju i zavrsava rad\n"
     "      --batch [DATOTEKA]          racuna mnogo parova odjednom, bez prozora:\n"
-    "                                  cita po 18 brojeva za par iz DATOTEKE (ili\n"
-    "                                  sa standardnog ulaza; '#' zapocinje komentar)\n"
-    "                                  i ispisuje red po paru: vrstu preseka (0-6),\n"
-    "                                  pa njegove tacke M, N, ... kao x y z\n"
+    "                                  cita par od 18 brojeva u svakom redu\n"
+    "                                  DATOTEKE (ili standardnog ulaza; '#'\n"
+    "                                  zapocinje komentar) i ispisuje red po paru:\n"
+    "                                  vrstu preseka (0-6), pa njegove tacke\n"
+    "                                  M, N, ... kao x y z, ili - za odbijen red\n"
     "      --picture DATOTEKA          upisuje tri projekcije u DATOTEKU (.svg, .png\n"
     "                                  ili .pdf, 1024x700) umesto da otvori prozor\n"
     "\n"
@@ -46,8 +47,8 @@ constexpr const char *kUsage =
     "\n"
     "Izlazni status: 0 kada se prozor zatvori (uz --batch: kada su svi parovi\n"
     "reseni; uz --picture: kada je slika upisana), 1 za neispravan unos ili kada\n"
-    "nema ekrana, 2 za nepoznatu opciju ili datoteku koja ne moze da se otvori\n"
-    "ili upise.\n";
+    "nema ekrana (uz --batch: kada je neki red odbijen), 2 za nepoznatu opciju\n"
+    "ili datoteku koja ne moze da se otvori ili upise.\n";
 
 constexpr const char *kHint = "Pokrenite 'presek-trouglova --help' za uputstvo.\n";
 
@@ -57,10 +58,11 @@ Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std
   Command command;
   for (int i = 1; i < argc; ++i) {
     const char *argument = argv[i];
-    if (std::strncmp(argument, "--", 2) != 0) {
+    const bool help = std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
+    if (!help && std::strncmp(argument, "--", 2) != 0) {
       continue;
     }
-    if (std::strcmp(argument, "--help") == 0) {
+    if (help) {
       std::fputs(kUsage, out);
       return {0};
     }

@@ -13,7 +13,8 @@ struct Command {
 
 // Looks at the program's own options before anything else is printed or read.
 // Scanning argv[1] to argv[argc - 1] in order, the first argument that starts
-// with "--" decides: "--help" prints the usage text on `out` and ends with 0,
+// with "--" decides, and so does "-h": "--help" or "-h" prints the usage text
+// on `out` and ends with 0,
 // "--version" prints "presek-trouglova VERSION" on `out` and ends with 0,
 // "--batch" asks for the batch mode, with the one argument after it, if any,
 // as its FILE; "--picture" takes the argument after it as the FILE the views

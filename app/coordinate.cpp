@@ -1,7 +1,9 @@
 #include "app/coordinate.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -24,19 +26,106 @@ bool readFloat(std::string_view entry, float &value) {
   return !text.empty() && last == text.c_str() + text.size();
 }
 
+constexpr std::string_view kMinusSign = "\xE2\x88\x92"; // U+2212 in UTF-8
+
+// The entry as it should have been typed: its comma a point, or its minus
+// signs "-".
+std::string mended(std::string_view entry, EntryFault fault) {
+  std::string text(entry);
+  if (fault == EntryFault::decimalComma) {
+    text[text.find(',')] = '.';
+  }
+  for (std::size_t at = text.find(kMinusSign); fault == EntryFault::unicodeMinus && at != text.npos;
+       at = text.find(kMinusSign, at)) {
+    text.replace(at, kMinusSign.size(), "-");
+  }
+  return text;
+}
+
+// The length of the UTF-8 character that starts `text`, or 0 when it starts
+// with no valid one: no overlong forms, no surrogates, nothing past U+10FFFF.
+std::size_t characterLength(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned first = byte(0);
+  const std::size_t length = first < 0x80   ? 1
+                             : first < 0xC2 ? 0
+                             : first < 0xE0 ? 2
+                             : first < 0xF0 ? 3
+                             : first < 0xF5 ? 4
+                                            : 0;
+  if (length == 0 || length > text.size()) {
+    return 0;
+  }
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) {
+      return 0;
+    }
+  }
+  const unsigned second = length > 1 ? byte(1) : 0x80;
+  const bool overlong = (first == 0xE0 && second < 0xA0) || (first == 0xF0 && second < 0x90);
+  const bool beyond = (first == 0xED && second >= 0xA0) || (first == 0xF4 && second >= 0x90);
+  return overlong || beyond ? 0 : length;
+}
+
 } // namespace
+
+std::string shownSafely(std::string_view text) {
+  constexpr std::size_t kShown = 40;
+  std::string shown;
+  std::size_t i = 0;
+  while (i < std::min(text.size(), kShown)) {
+    const std::size_t length = characterLength(text.substr(i));
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (length == 0 || c < 0x20 || c == 0x7F) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+      shown += escaped;
+      ++i;
+    } else if (i + length <= kShown) {
+      shown.append(text, i, length);
+      i += length;
+    } else {
+      break;
+    }
+  }
+  return shown;
+}
+
+std::string faultText(std::string_view entry, EntryFault fault) {
+  const std::string quoted = "'" + shownSafely(entry) + "'";
+  switch (fault) {
+  case EntryFault::decimalComma:
+    return quoted + " nije broj; decimale se pisu sa tackom: " + shownSafely(mended(entry, fault));
+  case EntryFault::unicodeMinus:
+    return quoted + " nije broj; znak minus se pise kao -: " + shownSafely(mended(entry, fault));
+  case EntryFault::notFinite:
+    return quoted + " nije konacan broj";
+  case EntryFault::tooLarge:
+    return quoted + " je prevelik broj; dozvoljeno je najvise 1e12 po apsolutnoj vrednosti";
+  case EntryFault::tooLong:
+    return quoted + " je predugacak unos; broj moze imati najvise 4096 znakova";
+  case EntryFault::notANumber:
+  case EntryFault::none:
+    break;
+  }
+  return quoted + " nije broj";
+}
 
 Coordinate parseCoordinate(std::string_view entry) {
   Coordinate coordinate;
-  if (!readFloat(entry, coordinate.value)) {
+  if (entry.size() > kLongestEntry) {
+    coordinate.fault = EntryFault::tooLong;
+  } else if (!readFloat(entry, coordinate.value)) {
     const std::size_t comma = entry.find(',');
-    std::string pointed(entry);
-    if (comma != entry.npos) {
-      pointed[comma] = '.';
-    }
-    const bool decimalComma = comma != entry.npos && entry.find(',', comma + 1) == entry.npos &&
-                              parseCoordinate(pointed).fault == EntryFault::none;
-    coordinate.fault = decimalComma ? EntryFault::decimalComma : EntryFault::notANumber;
+    const bool decimalComma =
+        comma != entry.npos && entry.find(',', comma + 1) == entry.npos &&
+        parseCoordinate(mended(entry, EntryFault::decimalComma)).fault == EntryFault::none;
+    const bool minus =
+        entry.find(kMinusSign) != entry.npos &&
+        parseCoordinate(mended(entry, EntryFault::unicodeMinus)).fault == EntryFault::none;
+    coordinate.fault = decimalComma ? EntryFault::decimalComma
+                       : minus      ? EntryFault::unicodeMinus
+                                    : EntryFault::notANumber;
   } else if (std::isnan(coordinate.value)) {
     coordinate.fault = EntryFault::notFinite;
   } else if (std::isinf(coordinate.value)) {

@@ -7,6 +7,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -27,53 +30,30 @@ constexpr const char *kPrompts[6] = {
     "Unesite koordinate tacke B':\n", "Unesite koordinate tacke C':\n",
 };
 
+constexpr const char *kNames[6] = {"A", "B", "C", "A'", "B'", "C'"};
+
 // Within each triangle: (A, B), (A, C), (B, C).
 constexpr int kPairs[6][2] = {{0, 1}, {0, 2}, {1, 2}, {3, 4}, {3, 5}, {4, 5}};
 
-// The next entry of `in`, up to white space; empty at the end of input.
-std::string readEntry(std::FILE *in) {
+// The next entry of `in`, up to white space; empty at the end of input, or,
+// with `inLine`, at the end of the line, whose '\n' is left unread. Of a long
+// entry only kLongestEntry + 1 bytes are kept: enough to refuse it.
+std::string readEntry(std::FILE *in, bool inLine = false) {
   std::string entry;
   int c = std::fgetc(in);
-  while (c != EOF && std::isspace(c)) {
+  while (c != EOF && std::isspace(c) && !(inLine && c == '\n')) {
     c = std::fgetc(in);
   }
   while (c != EOF && !std::isspace(c)) {
-    entry.push_back(char(c));
+    if (entry.size() <= kLongestEntry) {
+      entry.push_back(char(c));
+    }
     c = std::fgetc(in);
   }
+  if (inLine && c == '\n') {
+    std::ungetc(c, in);
+  }
   return entry;
-}
-
-// Entries are echoed in complaints no longer than this, in bytes.
-constexpr std::size_t kEchoedEntry = 40;
-
-// Says on `err` why `entry` is not a coordinate, in one line.
-void complain(std::FILE *err, const std::string &entry, EntryFault fault) {
-  const std::string echoed = entry.substr(0, kEchoedEntry);
-  switch (fault) {
-  case EntryFault::decimalComma: {
-    // The comma may lie beyond the echoed bytes; mend it in the whole entry.
-    std::string pointed = entry;
-    pointed[pointed.find(',')] = '.';
-    pointed.resize(echoed.size());
-    std::fprintf(err, "presek-trouglova: '%s' nije broj; decimale se pisu sa tackom: %s\n",
-                 echoed.c_str(), pointed.c_str());
-    break;
-  }
-  case EntryFault::notFinite:
-    std::fprintf(err, "presek-trouglova: '%s' nije konacan broj\n", echoed.c_str());
-    break;
-  case EntryFault::tooLarge:
-    std::fprintf(err,
-                 "presek-trouglova: '%s' je prevelik broj; dozvoljeno je najvise 1e12 po "
-                 "apsolutnoj vrednosti\n",
-                 echoed.c_str());
-    break;
-  case EntryFault::notANumber:
-  case EntryFault::none:
-    std::fprintf(err, "presek-trouglova: '%s' nije broj\n", echoed.c_str());
-    break;
-  }
 }
 
 // One coordinate, or a complaint on `err` and false: the entry is refused, or
@@ -86,7 +66,7 @@ bool readCoordinate(std::FILE *in, std::FILE *err, float &value) {
   }
   const Coordinate coordinate = parseCoordinate(entry);
   if (coordinate.fault != EntryFault::none) {
-    complain(err, entry, coordinate.fault);
+    std::fprintf(err, "presek-trouglova: %s\n", faultText(entry, coordinate.fault).c_str());
     return false;
   }
   value = coordinate.value;
@@ -97,6 +77,26 @@ bool readCoordinate(std::FILE *in, std::FILE *err, float &value) {
 bool readPoint(std::FILE *in, std::FILE *err, Point3 &point) {
   return readCoordinate(in, err, point.x) && readCoordinate(in, err, point.y) &&
          readCoordinate(in, err, point.z);
+}
+
+// What a line typed at a terminal holds: its entries, up to one more than
+// the eighteen numbers a line may give, and how many there were.
+struct Line {
+  std::vector<std::string> entries;
+  std::size_t count = 0;
+  bool ended = false; // the input ended before the line did
+};
+
+Line readLine(std::FILE *in) {
+  Line line;
+  for (std::string entry = readEntry(in, true); !entry.empty(); entry = readEntry(in, true)) {
+    if (line.entries.size() <= 18) {
+      line.entries.push_back(entry);
+    }
+    ++line.count;
+  }
+  line.ended = std::fgetc(in) == EOF;
+  return line;
 }
 
 // Editors on some systems open a saved file with a UTF-8 byte-order mark.
@@ -113,6 +113,47 @@ void skipByteOrderMark(std::FILE *in) {
   }
 }
 
+// At a terminal a slip costs one line: the point is asked again, the points
+// read so far kept. A line of three numbers is the point asked for; of 3k
+// numbers, that many points; of any other count, nothing.
+DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
+                              TrianglePair &vertices) {
+  for (int i = 0; i < 6;) {
+    std::fprintf(out, "%s", kPrompts[i]);
+    std::fflush(out);
+    if (i == 0) {
+      skipByteOrderMark(in);
+    }
+    const Line line = readLine(in);
+    if (line.count == 0 && line.ended) {
+      std::fprintf(err, "presek-trouglova: unos se zavrsio pre nego sto su unete sve koordinate\n");
+      std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
+      return DialogueResult::invalidInput;
+    }
+    if (line.count == 0 || line.count % 3 != 0 || line.count / 3 > std::size_t(6 - i)) {
+      std::fprintf(err, "presek-trouglova: unesite tri broja (x y z), a uneto je %zu\n",
+                   line.count);
+      continue;
+    }
+    float numbers[18];
+    bool refused = false;
+    for (std::size_t k = 0; k < line.count && !refused; ++k) {
+      const Coordinate coordinate = parseCoordinate(line.entries[k]);
+      refused = coordinate.fault != EntryFault::none;
+      if (refused) {
+        std::fprintf(err, "presek-trouglova: %s\n",
+                     faultText(line.entries[k], coordinate.fault).c_str());
+        std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
+      }
+      numbers[k] = coordinate.value;
+    }
+    for (std::size_t k = 0; !refused && k < line.count; k += 3) {
+      vertices[i++] = {numbers[k], numbers[k + 1], numbers[k + 2]};
+    }
+  }
+  return DialogueResult::accepted;
+}
+
 } // namespace
 
 bool hasCoincidingVertices(const TrianglePair &vertices) {
@@ -126,7 +167,14 @@ bool hasCoincidingVertices(const TrianglePair &vertices) {
 
 DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, TrianglePair &vertices) {
   std::fprintf(out, "%s%s\n\n\n", kBanner, kAuthors);
-  for (int i = 0; i < 6; ++i) {
+  const bool terminal = isatty(fileno(in)) == 1;
+  if (terminal) {
+    const DialogueResult read = readAtTerminal(in, out, err, vertices);
+    if (read != DialogueResult::accepted) {
+      return read;
+    }
+  }
+  for (int i = 0; i < 6 && !terminal; ++i) {
     std::fprintf(out, "%s", kPrompts[i]);
     // A console that reads the program through a pipe shows the prompt only
     // once it leaves the buffer.
@@ -142,6 +190,15 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, Triang
   if (hasCoincidingVertices(vertices)) {
     std::fprintf(out, "Greska! Trougao je deformisan, temena se poklapaju!!!\n");
     std::fflush(out);
+    for (const auto &[first, second] : kPairs) {
+      if (samePoint(vertices[first], vertices[second])) {
+        std::fprintf(err, "presek-trouglova: tacke %s i %s se poklapaju\n", kNames[first],
+                     kNames[second]);
+      }
+    }
+    if (terminal) {
+      std::fprintf(err, "presek-trouglova: program se zavrsava kada unesete jos jedan broj\n");
+    }
     // The program waits for one more entry before it ends; its value is unused.
     int acknowledgement;
     [[maybe_unused]] const int read = std::fscanf(in, "%d", &acknowledgement);

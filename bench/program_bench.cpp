@@ -66,8 +66,13 @@ const std::string &pairsFile(int copies) {
     const std::string folder = PRESEK_SHARED_DATA "/tri-tri-benchmark/";
     std::ifstream intersected(folder + "intersected.txt");
     std::ifstream separated(folder + "separated.txt");
-    const std::string pairs = std::string(std::istreambuf_iterator<char>(intersected), {}) +
-                              std::string(std::istreambuf_iterator<char>(separated), {});
+    // Six lines of the files are one pair; the batch mode takes a pair a line.
+    std::string pairs = std::string(std::istreambuf_iterator<char>(intersected), {}) +
+                        std::string(std::istreambuf_iterator<char>(separated), {});
+    for (std::size_t at = pairs.find('\n'), n = 1; at != pairs.npos;
+         at = pairs.find('\n', at + 1)) {
+      pairs[at] = n++ % 6 == 0 ? '\n' : ' ';
+    }
     path = "/tmp/presek-bench-pairs-" + std::to_string(getpid()) + "-" + std::to_string(copies);
     std::ofstream file(path);
     for (int i = 0; i < copies; ++i) {

@@ -12,7 +12,9 @@
 
 #include <cairo.h>
 
+#include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -78,19 +80,40 @@ std::string slurp(const std::string &path) {
 // open, as at a terminal where Enter is pressed now and then, and the program
 // is stopped after half a second (status 124): what it prints before it waits
 // for more must not sit in a buffer, where the stop would lose it. The blank
-// lines end as soon as the program does.
+// lines end as soon as the program does. With `terminal` its standard input
+// is a terminal of its own (a pseudo-terminal, echo off), where "\x04" is the
+// end of input as Ctrl+D types it.
 // Its standard output, standard error and exit status.
 std::tuple<std::string, std::string, int> run(const std::string &args, const std::string &input,
-                                              bool holdOpen) {
+                                              bool holdOpen, bool terminal = false) {
   const std::string files = "/tmp/presek-" + std::to_string(getpid());
   std::ofstream(files + ".in") << input;
+  // At a terminal the program must stay in its foreground to read from it.
   const std::string program = std::string("env -u DISPLAY -u WAYLAND_DISPLAY timeout ") +
+                              (terminal ? "--foreground " : "") +
                               (holdOpen ? "0.5 " : "-s KILL 10 ") + PRESEK_PROGRAM + " >" + files +
                               ".out 2>" + files + ".err " + args;
   const std::string typed =
       holdOpen ? "(cat " + files + ".in; while printf '\\n'; do sleep 0.05; done) | " + program
                : program + " <" + files + ".in";
-  const int status = std::system(typed.c_str());
+  int status = -1;
+  if (terminal) {
+    int master = -1;
+    const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
+    if (child == 0) {
+      termios modes;
+      tcgetattr(0, &modes);
+      modes.c_lflag &= ~tcflag_t(ECHO);
+      tcsetattr(0, TCSANOW, &modes);
+      execl("/bin/sh", "sh", "-c", program.c_str(), nullptr);
+      _exit(127);
+    }
+    EXPECT_EQ(write(master, input.data(), input.size()), ssize_t(input.size()));
+    waitpid(child, &status, 0);
+    close(master);
+  } else {
+    status = std::system(typed.c_str());
+  }
   std::tuple<std::string, std::string, int> session{slurp(files + ".out"), slurp(files + ".err"),
                                                     WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   std::system(("rm -f " + files + ".in " + files + ".out " + files + ".err").c_str());
@@ -111,7 +134,8 @@ TEST(Program, AnswersEveryCaseOfTheTable) {
       expected += std::string("Unesite koordinate tacke ") + kPoints[i] + ":\n";
     }
     expected += unescape(out);
-    const auto [printed, complained, ended] = run(args, unescape(typed), status == "124");
+    const auto [printed, complained, ended] =
+        run(args, unescape(typed), status == "124", name.starts_with("terminal:"));
     ASSERT_EQ(printed, expected);
     ASSERT_TRUE(err == "*" || complained == unescape(err)) << complained;
     ASSERT_EQ(ended, std::stoi(status));

@@ -175,9 +175,9 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
       p[i] = {float(v[i].x), float(v[i].y), float(v[i].z)};
       q[i] = reoriented(p[i], n);
       typed += std::to_string(v[i].x) + " " + std::to_string(v[i].y) + " " +
-               std::to_string(v[i].z) + "\n";
+               std::to_string(v[i].z) + (n % 2 ? "\t" : " ");
     }
-    typed += "# the end of pair " + std::to_string(n + 1) + "\n";
+    typed += "# the end of pair " + std::to_string(n + 1) + (n % 3 ? "\n" : "\r\n");
     const IntersectionReport r = triangleIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
     ASSERT_EQ(checks::faultsOf(p), "") << "pair " << n << ": " << p[0].x << " " << p[0].y << " " << p[0].z << " " << p[1].x << " " << p[1].y << " " << p[1].z << " " << p[2].x << " " << p[2].y << " " << p[2].z << " " << p[3].x << " " << p[3].y << " " << p[3].z << " " << p[4].x << " " << p[4].y << " " << p[4].z << " " << p[5].x << " " << p[5].y << " " << p[5].z;
     ASSERT_EQ(r.kind > 0, meet(v)) << "pair " << n;
