@@ -52,13 +52,18 @@ void writeLines(Batch &batch) {
 }
 
 // The same digits as "%f" of the float: to_chars with a precision rounds the
-// exact binary value as printf does.
+// exact binary value as printf does, and faster; a C++ library without it
+// (libc++ 13, which the page is built with) asks printf itself.
 void appendCoordinate(std::string &lines, float value) {
   char digits[64];
-  const auto end =
+#if defined(__cpp_lib_to_chars)
+  const char *end =
       std::to_chars(digits, digits + sizeof digits, double(value), std::chars_format::fixed, 6).ptr;
+#else
+  const char *end = digits + std::snprintf(digits, sizeof digits, "%f", double(value));
+#endif
   lines.push_back(' ');
-  lines.append(digits, end);
+  lines.append(digits, std::size_t(end - digits));
 }
 
 // "17 brojeva", "2 broja", "21 broj", as Serbian counts them.

@@ -13,13 +13,16 @@ namespace {
 // from_chars rounds decimal numbers exactly as strtof does and many times
 // faster. Whatever it does not take whole goes to strtof itself: hexadecimal
 // numbers and a leading '+' (it reads neither), numbers beyond float range (it
-// leaves them unset), and anything it refuses.
+// leaves them unset), and anything it refuses. A C++ library without it
+// (libc++ 13, which the page is built with) reads every entry with strtof.
 bool readFloat(std::string_view entry, float &value) {
+#if defined(__cpp_lib_to_chars)
   const char *end = entry.data() + entry.size();
   const auto [stop, error] = std::from_chars(entry.data(), end, value);
   if (error == std::errc() && stop == end) {
     return true;
   }
+#endif
   const std::string text(entry);
   char *last = nullptr;
   value = std::strtof(text.c_str(), &last);

@@ -30,9 +30,12 @@ int main(int argc, char **argv) {
   std::fflush(stdout); // the result is on the console before the window opens
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], result, M, N, P, Q, R, S);
   if (command.picture != nullptr) {
-    // The window's picture at its first size, without the line of keys.
-    const std::string reason = writePictureFile(command.picture, *pictureFormatOf(command.picture),
-                                                layOut(scene, 1024, 700, {}));
+    // The window's picture at its first size, each mark where the window
+    // puts it, without the line of keys.
+    Picture picture = layOut(scene, 1024, 700, kWindowHint);
+    picture.hint.clear();
+    const std::string reason =
+        writePictureFile(command.picture, *pictureFormatOf(command.picture), picture);
     if (!reason.empty()) {
       std::fprintf(stderr, "presek-trouglova: ne mogu da zapisem '%s': %s\n", command.picture,
                    reason.c_str());

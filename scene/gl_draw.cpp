@@ -15,14 +15,16 @@ void loadPixelGrid(int width, int height) {
 
 namespace {
 
+// One line a glBegin: the page's emulation of OpenGL mixes up the ends of
+// lines whose colour changes between them.
 void drawLines(const std::vector<PictureLine> &lines) {
-  glBegin(GL_LINES);
   for (const PictureLine &line : lines) {
     setRgb(line.color);
+    glBegin(GL_LINES);
     glVertex2f(float(line.x1), float(line.y1));
     glVertex2f(float(line.x2), float(line.y2));
+    glEnd();
   }
-  glEnd();
 }
 
 } // namespace
@@ -34,13 +36,14 @@ void drawPicture(const Picture &picture) {
   glBegin(GL_POINTS);
   for (const PictureDot &dot : picture.dots) {
     setRgb(dot.color);
-    glVertex2f(float(dot.x), float(dot.y));
+    glVertex3f(float(dot.x), float(dot.y), 0.0f);
   }
   glEnd();
   drawTexts(picture);
 }
 
 void drawTexts(const Picture &picture) {
+  beginTexts();
   loadPixelGrid(picture.width, picture.height);
   for (const PictureText &name : picture.names) {
     drawText(name);
@@ -55,6 +58,8 @@ void drawTexts(const Picture &picture) {
 }
 
 #ifndef __EMSCRIPTEN__
+void beginTexts() {}
+
 void drawText(const PictureText &text) {
   void *const font = text.size == kTextSize ? GLUT_BITMAP_HELVETICA_12 : GLUT_BITMAP_HELVETICA_10;
   double x = text.x;

@@ -20,5 +20,8 @@ void drawPicture(const Picture &picture);
 void drawTexts(const Picture &picture);
 
 // One line of text, its baseline from (x, y) on the pixel grid, its pieces
-// each in its own colour.
+// each in its own colour. On a desktop it is drawn into the frame with the
+// window's bitmap font; in a page, on a layer of text over the frame, which
+// beginTexts clears for each new frame.
 void drawText(const PictureText &text);
+void beginTexts();

@@ -5,6 +5,12 @@
 // extensions.
 #ifdef __EMSCRIPTEN__
 #include <GL/glut.h>
+// What freeglut adds and a page lacks: a page has no main loop to leave and
+// no window of its own to close.
+inline constexpr int GLUT_ACTION_ON_WINDOW_CLOSE = 0x01F9;
+inline constexpr int GLUT_ACTION_EXIT = 0;
+inline void glutSetOption(int, int) {}
+inline void glutLeaveMainLoop() {}
 #else
 #include <GL/freeglut.h>
 #endif

@@ -257,9 +257,16 @@ SceneBounds drawnBox(const Scene &scene) {
 
 } // namespace
 
+#ifdef __EMSCRIPTEN__
+// A page has no window of its own to end.
+const Hint kWindowHint = {"v: prikaz u prostoru", "s: cuvanje slike"};
+const Hint kWindowSpaceHint = {"v: tri projekcije", "mis: okretanje", "tocak, +/-: uvecanje",
+                               "r: pocetni polozaj", "s: cuvanje slike"};
+#else
 const Hint kWindowHint = {"v: prikaz u prostoru", "s: cuvanje slike", "Esc: kraj"};
 const Hint kWindowSpaceHint = {"v: tri projekcije",  "mis: okretanje",   "tocak, +/-: uvecanje",
                                "r: pocetni polozaj", "s: cuvanje slike", "Esc: kraj"};
+#endif
 
 Box boxOf(const PictureText &text) {
   return {text.x, text.y - ascentOf(text.size), text.x + widthOf(text),

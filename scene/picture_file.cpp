@@ -184,27 +184,6 @@ bool writePng(cairo_surface_t *surface, std::FILE *out) {
 
 } // namespace
 
-std::optional<PictureFormat> pictureFormatOf(std::string_view path) {
-  const std::size_t dot = path.rfind('.');
-  if (dot == path.npos || path.size() - dot != 4) {
-    return std::nullopt;
-  }
-  std::string ending(path.substr(dot + 1));
-  for (char &c : ending) {
-    c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  }
-  if (ending == "svg") {
-    return PictureFormat::svg;
-  }
-  if (ending == "png") {
-    return PictureFormat::png;
-  }
-  if (ending == "pdf") {
-    return PictureFormat::pdf;
-  }
-  return std::nullopt;
-}
-
 std::string writePictureFile(const char *path, PictureFormat format, const Picture &picture) {
   return intoFile(path, "wb", [&](std::FILE *out) {
     if (format == PictureFormat::svg) {

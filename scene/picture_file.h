@@ -9,7 +9,8 @@
 enum class PictureFormat { svg, png, pdf };
 
 // The format that the ending of `path` names, ".svg", ".png" or ".pdf" in
-// any case; nothing for any other ending.
+// any case; nothing for any other ending. (In the scene library: it needs no
+// cairo.)
 std::optional<PictureFormat> pictureFormatOf(std::string_view path);
 
 // Writes `picture` to the file at `path`. PNG and PDF are drawn by cairo, the

@@ -2,14 +2,8 @@
 
 #include "scene/gl_draw.h"
 #include "scene/gl_platform.h"
-#include "scene/picture_file.h"
+#include "scene/save_frame.h"
 #include "scene/space_view.h"
-
-#include <unistd.h>
-
-#include <cstdio>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -25,7 +19,8 @@ bool dragging = false;
 int dragX = 0;
 int dragY = 0;
 
-// One frame of what the window shows, into the back buffer.
+} // namespace
+
 void drawFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   if (inSpace) {
@@ -35,27 +30,7 @@ void drawFrame() {
   }
 }
 
-// The frame as it stands, read back and kept in the first free
-// presek-trouglova-N.png.
-void saveFrame() {
-  drawFrame();
-  std::vector<unsigned char> pixels(std::size_t(4) * windowWidth * windowHeight);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_BACK);
-  glReadPixels(0, 0, windowWidth, windowHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-  std::string name;
-  for (int n = 1; name.empty() || access(name.c_str(), F_OK) == 0; ++n) {
-    name = "presek-trouglova-" + std::to_string(n) + ".png";
-  }
-  const std::string reason =
-      writePixelsAsPng(name.c_str(), pixels.data(), windowWidth, windowHeight);
-  if (reason.empty()) {
-    std::fprintf(stderr, "presek-trouglova: slika je sacuvana u %s\n", name.c_str());
-  } else {
-    std::fprintf(stderr, "presek-trouglova: ne mogu da zapisem '%s': %s\n", name.c_str(),
-                 reason.c_str());
-  }
-}
+namespace {
 
 // Esc or q ends the program as the close button does: with the toolkit's
 // close action set to exit, leaving the main loop exits with status 0. v
@@ -112,6 +87,13 @@ void onMotion(int x, int y) {
 }
 
 } // namespace
+
+void showNewFigures() {
+  inSpace = false;
+  dragging = false;
+  orbit = startingOrbit(spaceFigures);
+  glutPostRedisplay();
+}
 
 void onReshape(int width, int height) {
   windowWidth = width;

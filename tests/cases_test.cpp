@@ -153,7 +153,7 @@ TEST(Program, WritesThePictureIntoAFile) {
     numbers >> p.x >> p.y >> p.z;
   }
   ASSERT_EQ(checks::faultsOf(v), ""); // fills the scene as the program does
-  const Picture picture = layOut(scene, 1024, 700, {});
+  const Picture picture = layOut(scene, 1024, 700, kWindowHint); // its keys left out
   const std::string file = "/tmp/presek-picture-" + std::to_string(getpid());
   for (const char *ending : {".svg", ".png", ".pdf"}) {
     SCOPED_TRACE(ending);
