@@ -13,7 +13,6 @@
 #include "scene/scene_store.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -115,18 +114,16 @@ inline std::string pictureFaultsOf(const Picture &picture) {
   if (e.x - w.x < 0.6 * picture.width && s.y - t.y < 0.6 * picture.height) {
     return "figures narrow";
   }
-  // A letter's label within a few pixels of its dot, or a leader to it.
+  // A letter's label beside a dot, or led to it by a line ending on its box.
   for (const PictureText &label : picture.labels) {
-    const Box box = boxOf(label);
-    const auto near = [&](double x, double y, double reach) {
-      return x > box.left - reach && x < box.right + reach && y > box.top - reach &&
-             y < box.bottom + reach;
+    const Box b = boxOf(label);
+    const auto near = [&](double x, double y, double r) {
+      return x > b.left - r && x < b.right + r && y > b.top - r && y < b.bottom + r;
     };
-    const bool beside = std::any_of(picture.dots.begin(), picture.dots.end(),
-                                    [&](const PictureDot &d) { return near(d.x, d.y, 10); });
-    const bool led = std::any_of(picture.leaders.begin(), picture.leaders.end(),
-                                 [&](const PictureLine &l) { return near(l.x2, l.y2, 1); });
-    if (!beside && !led) {
+    if (std::none_of(picture.dots.begin(), picture.dots.end(),
+                     [&](const PictureDot &d) { return near(d.x, d.y, 10); }) &&
+        std::none_of(picture.leaders.begin(), picture.leaders.end(),
+                     [&](const PictureLine &l) { return near(l.x2, l.y2, 1); })) {
       return "a label away from every dot";
     }
   }
@@ -164,8 +161,7 @@ inline std::string faultsOf(const Point3 *v) {
   // begins a gap away from XY, the gap 0.3 times the largest spread of x, y
   // and z; XY is lifted where its y and the z do not overlap, middle to
   // middle. An edge for each side of both triangles (the first's blue) and
-  // each pair of corners; a name under each view and a letter at each dot;
-  // bounds around all points.
+  // each pair of corners; a name under each view and a letter at each dot.
   scene = Scene{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], kind, s[0], s[1], s[2], s[3], s[4], s[5]);
   const std::vector<ScenePoint> drawn(scene.points.begin(), scene.points.end());
@@ -188,12 +184,11 @@ inline std::string faultsOf(const Point3 *v) {
     }
     lowest = std::min({lowest, drawn[i].y, v[i].z});
   }
-  const long double gap = 0.3L * std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
-  const long double left = high[0] - low[0] + gap, right = high[0] - low[1] + gap;
+  const long double spread = std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
+  const long double left = high[0] - low[0] + 0.3L * spread, right = left - low[1] + low[0];
   const bool overlap = low[1] <= high[2] && low[2] <= high[1];
   const long double lift = overlap ? 0 : (low[1] + high[1] - low[2] - high[2]) / 2;
-  const long double unit = std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]}) +
-                           std::fabs(lift) + std::fabs(right);
+  const long double unit = spread + std::fabs(lift) + std::fabs(right);
   const auto near = [&](long double a, long double b) { return std::fabs(a - b) <= 1e-6L * unit; };
   for (int i = 0; const SceneLetter &letter : scene.letters) {
     const V q = of(i % n < 6 ? v[i % n] : s[i % n - 6]);
@@ -207,15 +202,6 @@ inline std::string faultsOf(const Point3 *v) {
       return "point " + std::to_string(i) + " of the picture, or its letter";
     }
     ++i;
-  }
-  // The bounds start at (1024, 700) to (0, 0) and take in every point drawn.
-  const SceneBounds &b = scene.bounds;
-  const auto [west, east] = std::ranges::minmax(drawn, {}, &ScenePoint::x);
-  const auto [south, north] = std::ranges::minmax(drawn, {}, &ScenePoint::y);
-  if (std::array{b.minimum.x, b.minimum.y, b.maximum.x, b.maximum.y} !=
-      std::array{std::min(west.x, 1024.0f), std::min(south.y, 700.0f), std::max(east.x, 0.0f),
-                 std::max(north.y, 0.0f)}) {
-    return "the picture's bounds";
   }
   // Under each view, XY, XZ, YZ, its name, centred between its leftmost and
   // rightmost vertex, at the lowest height drawn in any view.
