@@ -71,7 +71,7 @@ struct Placer {
 
 // A box clear of every name, label and dot, with its leader (from the anchor
 // to the box) clear of every name and label.
-bool free(const Placer &placer, const Box &box, const PictureLine *leader) {
+bool isFree(const Placer &placer, const Box &box, const PictureLine *leader) {
   const Box &room = placer.room;
   if (box.left < room.left || box.top < room.top || box.right > room.right ||
       box.bottom > room.bottom) {
@@ -90,29 +90,28 @@ bool free(const Placer &placer, const Box &box, const PictureLine *leader) {
 
 // Places `text` beside the dot at (x, y): in the first free place around it,
 // up and to the right first, else on rings farther off with a leader line to
-// the dot, else wherever the picture is free nearest to it. Of the places tried, the one that
-// crosses fewest lines wins, each ring farther off costing as much as two lines crossed.
+// the dot, else wherever the picture is free nearest to it. Of the places
+// tried, the one that crosses fewest lines wins, each ring farther off
+// costing as much as two lines crossed.
 PictureText place(Placer &placer, PictureText text, double x, double y,
                   std::vector<PictureLine> &leaders) {
-  const Box group = grown({x, y, x, y}, kDotSize / 2.0);
+  const Box dot = grown({x, y, x, y}, kDotSize / 2.0);
   const double w = widthOf(text);
   const double up = ascentOf(text.size);
   const double down = descentOf(text.size);
-  const double cx = (group.left + group.right) / 2.0;
-  const double cy = (group.top + group.bottom) / 2.0;
   struct Place {
     double left;
     double baseline;
   };
   const Place beside[8] = {
-      {group.right + kLabelGap, group.top - kLabelGap - down},     // up right
-      {group.left - kLabelGap - w, group.top - kLabelGap - down},  // up left
-      {group.right + kLabelGap, group.bottom + kLabelGap + up},    // down right
-      {group.left - kLabelGap - w, group.bottom + kLabelGap + up}, // down left
-      {group.right + kLabelGap + 1, cy + (up - down) / 2.0},       // right
-      {group.left - kLabelGap - 1 - w, cy + (up - down) / 2.0},    // left
-      {cx - w / 2.0, group.top - kLabelGap - 1 - down},            // above
-      {cx - w / 2.0, group.bottom + kLabelGap + 1 + up},           // below
+      {dot.right + kLabelGap, dot.top - kLabelGap - down},     // up right
+      {dot.left - kLabelGap - w, dot.top - kLabelGap - down},  // up left
+      {dot.right + kLabelGap, dot.bottom + kLabelGap + up},    // down right
+      {dot.left - kLabelGap - w, dot.bottom + kLabelGap + up}, // down left
+      {dot.right + kLabelGap + 1, y + (up - down) / 2.0},      // right
+      {dot.left - kLabelGap - 1 - w, y + (up - down) / 2.0},   // left
+      {x - w / 2.0, dot.top - kLabelGap - 1 - down},           // above
+      {x - w / 2.0, dot.bottom + kLabelGap + 1 + up},          // below
   };
   const auto boxAt = [&](Place at) {
     return Box{std::round(at.left), std::round(at.baseline) - up, std::round(at.left) + w,
@@ -127,7 +126,7 @@ PictureText place(Placer &placer, PictureText text, double x, double y,
   bool led = false;
   const auto consider = [&](const Box &box, int ring) {
     const PictureLine leader = leaderTo(box);
-    if (!free(placer, box, ring > 0 ? &leader : nullptr)) {
+    if (!isFree(placer, box, ring > 0 ? &leader : nullptr)) {
       return;
     }
     const double cost =
@@ -149,8 +148,8 @@ PictureText place(Placer &placer, PictureText text, double x, double y,
       const double angle = std::numbers::pi / 4.0 + 2.0 * std::numbers::pi * k / kDirections;
       const double dx = std::cos(angle);
       const double dy = -std::sin(angle);
-      const double midX = cx + dx * (reach + w / 2.0);
-      const double midY = cy + dy * (reach + (up + down) / 2.0);
+      const double midX = x + dx * (reach + w / 2.0);
+      const double midY = y + dy * (reach + (up + down) / 2.0);
       consider(boxAt({midX - w / 2.0, midY + (up - down) / 2.0}), ring);
     }
   }
@@ -164,8 +163,8 @@ PictureText place(Placer &placer, PictureText text, double x, double y,
         const Box box{left, top, left + w, top + up + down};
         const PictureLine leader = leaderTo(box);
         const double apart =
-            std::hypot(leader.x2 - x, leader.y2 - y) + (free(placer, box, &leader) ? 0.0 : 1e6);
-        if (apart < nearest && free(placer, box, nullptr)) {
+            std::hypot(leader.x2 - x, leader.y2 - y) + (isFree(placer, box, &leader) ? 0.0 : 1e6);
+        if (apart < nearest && isFree(placer, box, nullptr)) {
           nearest = apart;
           best = box;
           led = true;
