@@ -121,11 +121,12 @@ void endLine(Batch &batch) {
   ++batch.line;
 }
 
+// The input's first entry may open with the mark: every later one follows a
+// delimiter, which clears `mayOpenWithMark`.
 void takeEntry(Batch &batch, std::string_view entry) {
   if (batch.mayOpenWithMark && entry.starts_with(kByteOrderMark)) {
     entry.remove_prefix(kByteOrderMark.size());
   }
-  batch.mayOpenWithMark = false;
   if (entry.empty()) {
     return;
   }

@@ -38,14 +38,9 @@ std::vector<std::vector<std::string>> readTable(const std::string &path) {
     if (line.empty() || line[0] == '#') {
       continue;
     }
-    std::vector<std::string> fields;
-    std::size_t at = 0;
-    for (std::size_t bar = line.find(" | "); bar != line.npos; bar = line.find(" | ", at)) {
-      fields.push_back(line.substr(at, bar - at));
-      at = bar + 3;
-    }
-    fields.push_back(line.substr(at));
-    rows.push_back(fields);
+    static const std::regex bar(" \\| ");
+    rows.emplace_back(std::sregex_token_iterator(line.begin(), line.end(), bar, -1),
+                      std::sregex_token_iterator());
   }
   return rows;
 }
@@ -168,8 +163,10 @@ TEST(Program, WritesThePictureIntoAFile) {
     std::snprintf(at, sizeof at, "<circle cx=\"%g\" cy=\"%g\"", dot.x, dot.y);
     EXPECT_NE(svg.find(at), std::string::npos) << at;
   }
-  // Each label one <text> where the layout puts it, its letters in tspans
-  // of their colours.
+  // Names and the "=" of a joined label (C=B') in black; each label one
+  // <text> where the layout puts it, its letters in tspans of their colours.
+  EXPECT_NE(svg.find("<tspan fill=\"#000000\">XZ</tspan>"), std::string::npos);
+  EXPECT_NE(svg.find("<tspan fill=\"#000000\">=</tspan>"), std::string::npos);
   for (const PictureText &label : picture.labels) {
     std::string text = "<text x=\"" + std::to_string(int(label.x)) + "\" y=\"" +
                        std::to_string(int(label.y)) + "\" font-size=\"12\">";

@@ -114,6 +114,11 @@ inline std::string pictureFaultsOf(const Picture &picture) {
   if (e.x - w.x < 0.6 * picture.width && s.y - t.y < 0.6 * picture.height) {
     return "figures narrow";
   }
+  // The keys at the bottom; each view's name below every dot.
+  if (picture.hint.empty() || std::any_of(picture.names.begin(), picture.names.end(),
+                                          [&](const PictureText &name) { return name.y <= s.y; })) {
+    return "no keys, or a name above a dot";
+  }
   // A letter's label beside a dot, or led to it by a line ending on its box.
   for (const PictureText &label : picture.labels) {
     const Box b = boxOf(label);
