@@ -5,7 +5,6 @@
 #include "intersection/triangle_triangle.h"
 #include "scene/layout.h"
 #include "scene/picture_file.h"
-#include "scene/space_camera.h"
 #include "scene/window.h"
 
 #include <cstdio>
@@ -28,7 +27,8 @@ int main(int argc, char **argv) {
   const IntersectionKind result =
       intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &M, &N, &P, &Q, &R, &S);
   std::fflush(stdout); // the result is on the console before the window opens
-  fillScene(v[0], v[1], v[2], v[3], v[4], v[5], result, M, N, P, Q, R, S);
+  const Point3 corners[6] = {M, N, P, Q, R, S};
+  fillPictures(v.data(), result, corners);
   if (command.picture != nullptr) {
     // The window's picture at its first size, each mark where the window
     // puts it, without the line of keys.
@@ -43,7 +43,6 @@ int main(int argc, char **argv) {
     }
     return 0;
   }
-  spaceFigures = {{v[0], v[1], v[2], v[3], v[4], v[5]}, {M, N, P, Q, R, S}, result};
   runDisplay(argc, argv);
   return 0;
 }

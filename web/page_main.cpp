@@ -30,10 +30,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char *answerInput(const char *input) {
   if (dialogue == DialogueResult::accepted) {
     const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
     printReport(out, report);
-    const Point3 *c = report.points;
-    fillScene(v[0], v[1], v[2], v[3], v[4], v[5], report.kind, c[0], c[1], c[2], c[3], c[4], c[5]);
-    spaceFigures = {
-        {v[0], v[1], v[2], v[3], v[4], v[5]}, {c[0], c[1], c[2], c[3], c[4], c[5]}, report.kind};
+    fillPictures(v.data(), report.kind, report.points);
   }
   std::fclose(out);
   std::fclose(in);
