@@ -53,8 +53,8 @@ struct SceneBounds {
 };
 
 // A caption of the picture, drawn in black: centred under (x, y), a few
-// pixels below it whatever the scale. Not a record of the drawing: it widens
-// no bounds, so the camera never moves for it.
+// pixels below it whatever the scale (layOut places it). Not a record of the
+// drawing: it widens no bounds.
 struct SceneLabel {
   float x = 0.0f;
   float y = 0.0f;
@@ -62,10 +62,10 @@ struct SceneLabel {
 };
 
 // The console's letter of a dot drawn at (x, y) in view `view` (0 XY, 1 XZ,
-// 2 YZ), in a shade of the figure's colour `color`: a few pixels up and to
-// the right of the dot, joined with the letters of the view's other dots that
-// fall within a few pixels of it. Like a label, not a record of the drawing:
-// it widens no bounds.
+// 2 YZ), in a shade of the figure's colour `color`: beside the dot, joined
+// with the letters of the view's other dots that fall within a few pixels of
+// it, as layOut places them. Like a label, not a record of the drawing: it
+// widens no bounds.
 struct SceneLetter {
   float x = 0.0f;
   float y = 0.0f;
