@@ -16,4 +16,4 @@ int textWidth(std::string_view text, int size);
 // How far a line of text of `size` reaches above and below its baseline,
 // in pixels.
 inline constexpr int ascentOf(int size) { return size == kTextSize ? 10 : 8; }
-inline constexpr int descentOf(int size) { return size == kTextSize ? 2 : 2; }
+inline constexpr int descentOf(int) { return 2; }
