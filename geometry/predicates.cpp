@@ -81,3 +81,41 @@ double distanceToTriangle(Point3 x, Point3 a, Point3 b, Point3 c) {
   return std::min(
       {distanceToSegment(x, a, b), distanceToSegment(x, a, c), distanceToSegment(x, b, c)});
 }
+
+SegmentGap gapBetweenSegments(Point3 p1, Point3 p2, Point3 q1, Point3 q2) {
+  // The parameters s along p and t along q of the nearest points, each found
+  // for the other held and clamped to its segment (Ericson, Real-Time
+  // Collision Detection, 5.1.9). Any rounding only moves them off the true
+  // nearest pair, so the distance is never smaller than the true one.
+  const Vector d1 = p2 - p1;
+  const Vector d2 = q2 - q1;
+  const Vector r = p1 - q1;
+  const double a = dotProduct(d1, d1);
+  const double e = dotProduct(d2, d2);
+  const double f = dotProduct(d2, r);
+  double s = 0.0;
+  double t = 0.0;
+  if (a == 0.0) {
+    t = e > 0.0 ? std::clamp(f / e, 0.0, 1.0) : 0.0;
+  } else if (e == 0.0) {
+    s = std::clamp(-dotProduct(d1, r) / a, 0.0, 1.0);
+  } else {
+    const double b = dotProduct(d1, d2);
+    const double c = dotProduct(d1, r);
+    const double denominator = a * e - b * b;
+    s = denominator > 0.0 ? std::clamp((b * f - c * e) / denominator, 0.0, 1.0) : 0.0;
+    t = (b * s + f) / e;
+    if (t < 0.0) {
+      t = 0.0;
+      s = std::clamp(-c / a, 0.0, 1.0);
+    } else if (t > 1.0) {
+      t = 1.0;
+      s = std::clamp((b - c) / a, 0.0, 1.0);
+    }
+  }
+  const Vector x{p1.x + s * d1.x, p1.y + s * d1.y, p1.z + s * d1.z};
+  const Vector y{q1.x + t * d2.x, q1.y + t * d2.y, q1.z + t * d2.z};
+  const Vector apart{x.x - y.x, x.y - y.y, x.z - y.z};
+  return {std::sqrt(dotProduct(apart, apart)),
+          {float((x.x + y.x) / 2), float((x.y + y.y) / 2), float((x.z + y.z) / 2)}};
+}

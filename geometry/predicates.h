@@ -29,3 +29,13 @@ double distanceToSegment(Point3 x, Point3 s1, Point3 s2);
 // to its plane over the interior, to the nearest edge elsewhere. A triangle
 // whose vertices lie on one line is the union of its edges.
 double distanceToTriangle(Point3 x, Point3 a, Point3 b, Point3 c);
+
+// Where two closed segments come nearest: the distance between them, in
+// double, and the middle of the nearest point of each, rounded to float. A
+// segment of no length is its one point; of parallel segments, the nearest
+// points are those nearest to p1's end of the overlap.
+struct SegmentGap {
+  double distance = 0.0;
+  Point3 middle;
+};
+SegmentGap gapBetweenSegments(Point3 p1, Point3 p2, Point3 q1, Point3 q2);

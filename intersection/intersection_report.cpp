@@ -1,5 +1,6 @@
 #include "intersection/intersection_report.h"
 
+#include "geometry/predicates.h"
 #include "geometry/tolerance.h"
 
 #include <algorithm>
@@ -42,6 +43,18 @@ void addCorner(CornerList &corners, Point3 corner, double scale) {
     }
   }
   corners.points[corners.count++] = corner;
+}
+
+void addCrossing(CornerList &corners, Point3 crossing, Point3 a1, Point3 a2, Point3 b1, Point3 b2,
+                 double scale) {
+  for (int i = 0; i < corners.count; ++i) {
+    const Point3 &corner = corners.points[i];
+    if (belowTolerance(distanceToSegment(corner, a1, a2), scale) &&
+        belowTolerance(distanceToSegment(corner, b1, b2), scale)) {
+      return;
+    }
+  }
+  addCorner(corners, crossing, scale);
 }
 
 IntersectionReport overlapReport(CornerList corners) {

@@ -46,6 +46,14 @@ struct CornerList {
 // is turned. The earlier one stays.
 void addCorner(CornerList &corners, Point3 corner, double scale);
 
+// Adds `crossing`, where the edges a1 a2 and b1 b2 meet, as addCorner does,
+// unless a corner already there lies within the tolerance of both edges: that
+// corner is where they meet, found again. Edges that meet at a shallow angle
+// beside a vertex lying on the other would put their solved crossing a
+// rounding error / sin(angle) away from it, farther than the tolerance.
+void addCrossing(CornerList &corners, Point3 crossing, Point3 a1, Point3 a2, Point3 b1, Point3 b2,
+                 double scale);
+
 // The overlap of these corners, told by overlapMessage: all of them, in the
 // order found, when there are six at most; else, while more than six remain,
 // the later of the two closest goes, so that crowded candidates beside one

@@ -36,9 +36,16 @@ Point3 along(Point3 origin, Point3 direction, double t) {
           float(t * direction.z + origin.z)};
 }
 
+// The middle of two points, rounded to float.
+Point3 middleOf(Point3 a, Point3 b) {
+  return {float((double(a.x) + b.x) / 2), float((double(a.y) + b.y) / 2),
+          float((double(a.z) + b.z) / 2)};
+}
+
 } // namespace
 
-int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
+int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2,
+                     double scale) {
   const Point3 v = difference(q1, q2);
   const Point3 w = difference(q1, p1);
   const Point3 e = difference(q1, p2);
@@ -55,24 +62,26 @@ int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, P
     hi = t1;
   }
   hi = float(hi);
-  if (lo > 1 || hi < 0) {
+  // The tolerance along the line, in the parameter's units: ends that rounding
+  // left a hair apart still meet.
+  const double span = length(v);
+  const double slack = kTolerance * scale / span;
+  if (lo > 1 + slack || hi < -slack) {
     return 0;
   }
-  if (lo < 0) {
-    lo = 0.0;
-  }
-  if (hi > 1) {
-    hi = 1.0;
-  }
-  *out1 = along(q1, v, lo);
-  if (lo == hi) {
+  const double first = std::max(lo, 0.0);
+  const double last = std::min(hi, 1.0);
+  if ((last - first) * span < kTolerance * scale) {
+    *out1 = along(q1, v, std::clamp((first + last) / 2, 0.0, 1.0));
     return 1;
   }
-  *out2 = along(q1, v, hi);
+  *out1 = along(q1, v, first);
+  *out2 = along(q1, v, last);
   return 2;
 }
 
-int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
+int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2,
+                       double scale) {
   const Point3 v = difference(q1, q2);
   const int k = longestAxis(v);
   if (component(v, k) == 0.0) {
@@ -89,20 +98,25 @@ int overlapBetweenEnds(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1,
     std::swap(first, last);
     std::swap(t1, t2);
   }
-  if (t1 > 1 || t2 < 0) {
+  const double tol = kTolerance * scale;
+  const double slack = tol / length(v);
+  if (t1 > 1 + slack || t2 < -slack) {
     return 0;
   }
-  *out1 = t1 > 0 ? first : q1;
+  const Point3 start = t1 > 0 ? first : q1;
   const Point3 end = t2 < 1 ? last : q2;
-  if (samePoint(*out1, end)) {
+  if (length(difference(start, end)) < tol) {
+    *out1 = middleOf(start, end);
     return 1;
   }
+  *out1 = start;
   *out2 = end;
   return 2;
 }
 
-int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2) {
-  const double tol = kTolerance * toleranceScale(p1, p2, q1, q2);
+int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, Point3 *out2,
+                        double scale) {
+  const double tol = kTolerance * scale;
   // A segment of no length meets the other where its point lies on it; the
   // length sum alone lets a point well off the middle of a long segment pass.
   if (samePoint(p1, p2)) {
@@ -143,7 +157,7 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
     // the scale of the tolerance, segments far apart pass both tests above
     // and would "overlap" there. Each end must lie on both segments.
     Point3 ends[2];
-    const int common = collinearOverlap(p1, p2, q1, q2, &ends[0], &ends[1]);
+    const int common = collinearOverlap(p1, p2, q1, q2, &ends[0], &ends[1], scale);
     for (int i = 0; i < common; ++i) {
       if (!(distanceToSegment(ends[i], p1, p2) < tol && distanceToSegment(ends[i], q1, q2) < tol)) {
         return 0;
@@ -202,20 +216,21 @@ int segmentIntersection(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1
   }
   const double sOn = std::clamp(double(s), 0.0, 1.0);
   const double rOn = std::clamp(double(r), 0.0, 1.0);
-  // The projections cross; the segments themselves must meet in space too.
-  double X1[3];
-  double X2[3];
-  for (int k = 0; k < 3; ++k) {
-    X1[k] = component(p1, k) + sOn * component(u, k);
-    X2[k] = component(q1, k) + rOn * component(v, k);
-    if (!(std::fabs(X1[k] - X2[k]) < tol)) {
-      return 0;
-    }
-  }
   // The point on the first segment, unless only the second's parameter had to
   // be taken back: the crossing is then that segment's end, which lies on the
   // first within the tolerance.
-  const double *X = (r != rOn && s == sOn) ? X2 : X1;
-  *out1 = {float(X[0]), float(X[1]), float(X[2])};
+  const bool second = r != rOn && s == sOn;
+  const Point3 &origin = second ? q1 : p1;
+  const Point3 &direction = second ? v : u;
+  const double t = second ? rOn : sOn;
+  const Point3 crossing{float(component(origin, 0) + t * component(direction, 0)),
+                        float(component(origin, 1) + t * component(direction, 1)),
+                        float(component(origin, 2) + t * component(direction, 2))};
+  // The projections cross; the segments themselves must meet in space too, at
+  // the very point reported.
+  if (!(distanceToSegment(crossing, p1, p2) < tol && distanceToSegment(crossing, q1, q2) < tol)) {
+    return 0;
+  }
+  *out1 = crossing;
   return 1;
 }

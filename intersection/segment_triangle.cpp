@@ -10,10 +10,10 @@
 
 namespace {
 
-// The area test alone lets through, for small triangles, points lying well
-// outside: a point counts only within the tolerance of the triangle.
+// A point counts as in the triangle within the tolerance of it, measured by
+// distance, as a vertex of a coplanar overlap does.
 bool inTriangle(Point3 x, Point3 A, Point3 B, Point3 C, double scale) {
-  return pointInTriangle(A, B, C, x) && belowTolerance(distanceToTriangle(x, A, B, C), scale);
+  return belowTolerance(distanceToTriangle(x, A, B, C), scale);
 }
 
 // The part of s1 s2 over triangle A B C, within the tolerance: its ends there,
@@ -30,11 +30,11 @@ IntersectionReport clipToTriangle(Point3 s1, Point3 s2, Point3 A, Point3 B, Poin
   for (const auto &edge : edges) {
     Point3 out1;
     Point3 out2;
-    const int common = segmentIntersection(s1, s2, edge[0], edge[1], &out1, &out2);
-    if (common >= 1) {
+    const int common = segmentIntersection(s1, s2, edge[0], edge[1], &out1, &out2, scale);
+    if (common == 1) {
+      addCrossing(corners, out1, s1, s2, edge[0], edge[1], scale);
+    } else if (common == 2) {
       addCorner(corners, out1, scale);
-    }
-    if (common == 2) {
       addCorner(corners, out2, scale);
     }
   }

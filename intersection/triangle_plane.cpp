@@ -49,19 +49,19 @@ CuttingPlane withBand(const Plane &plane, double normal, double scale) {
 
 } // namespace
 
-TrianglePlane trianglePlane(Point3 A, Point3 B, Point3 C) {
+TrianglePlane trianglePlane(Point3 A, Point3 B, Point3 C, double floor) {
   TrianglePlane triangle;
   triangle.plane = makePlane(A, B, C);
   const Point3 normal = normalOf(triangle.plane);
   const double squaredNormal = dot(normal, normal);
   triangle.normalLength = std::sqrt(squaredNormal);
-  triangle.scale = toleranceScale(A, B, C);
+  triangle.scale = std::max(toleranceScale(A, B, C), floor);
   triangle.degenerate = spansNoPlane(squaredNormal, triangle.normalLength, A, B, C, triangle.scale);
   return triangle;
 }
 
 bool isDegenerateTriangle(Point3 A, Point3 B, Point3 C) {
-  return trianglePlane(A, B, C).degenerate;
+  return trianglePlane(A, B, C, 0.0).degenerate;
 }
 
 CuttingPlane cuttingPlane(const TrianglePlane &triangle, double scale) {
@@ -77,7 +77,7 @@ int sideOf(const CuttingPlane &cutting, Point3 x) { return sign(planeValue(x, cu
 
 int cutTriangleByPlane(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2, Point3 *out1,
                        Point3 *out2) {
-  const TrianglePlane triangle = trianglePlane(A2, B2, C2);
+  const TrianglePlane triangle = trianglePlane(A2, B2, C2, 0.0);
   if (triangle.degenerate) {
     return 1;
   }

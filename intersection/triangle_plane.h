@@ -3,10 +3,10 @@
 #include "geometry/plane.h"
 
 // True when A B C span no plane: its normal is zero, or its smallest height
-// (|normal| / longest edge) is below 0.00001 × L, where L is max(1, the
-// largest absolute coordinate of A, B, C). Such a "triangle" is the segment
-// between its two vertices farthest apart. Only the triangle's own vertices
-// set L, so a small triangle stays proper however far away the other one is.
+// (|normal| / longest edge) is below 0.00001 × L, where L is the
+// toleranceScale of A, B, C. Such a "triangle" is the segment between its two
+// vertices farthest apart. Only the triangle's own vertices set L, so a small
+// triangle stays proper however far away the other one is.
 bool isDegenerateTriangle(Point3 A, Point3 B, Point3 C);
 
 // The plane of a proper triangle with its on-the-plane band: a point lies on
@@ -25,11 +25,13 @@ CuttingPlane cuttingPlane(Point3 A2, Point3 B2, Point3 C2, double scale);
 struct TrianglePlane {
   Plane plane;         // makePlane(A, B, C)
   double normalLength; // |(a, b, c)| of that plane
-  double scale;        // L of the triangle's own three vertices
-  bool degenerate;     // isDegenerateTriangle(A, B, C)
+  double scale;        // L of the triangle's own three vertices, at least `floor`
+  bool degenerate;     // isDegenerateTriangle(A, B, C) with that L
 };
 
-TrianglePlane trianglePlane(Point3 A, Point3 B, Point3 C);
+// The plane of A B C, judged with L no smaller than `floor`: the rounding
+// scale of a far figure's typed coordinates (roundingScale), or 0.
+TrianglePlane trianglePlane(Point3 A, Point3 B, Point3 C, double floor);
 
 // cuttingPlane of the triangle measured by trianglePlane, which must not be
 // degenerate; the same plane and band, bit for bit.
@@ -45,7 +47,7 @@ int sideOf(const CuttingPlane &cutting, Point3 x);
 //      touches the plane in that vertex, written to out1.
 //   3  the triangle meets the plane along a segment, written to out1 and out2.
 // A vertex is on the plane when it lies within 0.00001 × L of it, where L is
-// max(1, the largest absolute coordinate of the six points). Vertices on the
+// the toleranceScale of the six points. Vertices on the
 // plane come first, unchanged and in the order A, B, C; edge crossings follow
 // in the order of the edges AB, AC, BC. When A' B' C' is degenerate (see
 // isDegenerateTriangle) there is no plane to cut with and the code is 1.

@@ -14,19 +14,100 @@
 namespace {
 
 // Both triangles degenerate: the common part of their spans.
-IntersectionReport spanIntersection(Span first, Span second) {
+IntersectionReport spanIntersection(Span first, Span second, double scale) {
   IntersectionReport report;
   report.kind = segmentIntersection(first.start, first.end, second.start, second.end,
-                                    &report.points[0], &report.points[1]);
+                                    &report.points[0], &report.points[1], scale);
   report.message = overlapMessage(report.kind);
   return report;
 }
 
-// The intersection of two triangles, judged in the units of their coordinates.
-IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2) {
+// Triangles whose cuts share no point may still come within the tolerance of
+// each other: an edge that meets the other plane at a shallow angle has its
+// cut's end thrown along the common line by rounding / sin(angle). They then
+// touch, at the vertex nearest to the other triangle where one lies within the
+// tolerance of it, else at the middle of the closest pair of edges.
+IntersectionReport closestTouch(const Point3 (&first)[3], const Point3 (&second)[3], double scale) {
+  const Point3 *const triangles[2] = {first, second};
+  double nearest = kTolerance * scale;
+  IntersectionReport report;
+  for (int t = 0; t < 2; ++t) {
+    const Point3 *other = triangles[1 - t];
+    for (int i = 0; i < 3; ++i) {
+      const double apart = distanceToTriangle(triangles[t][i], other[0], other[1], other[2]);
+      if (apart < nearest) {
+        nearest = apart;
+        report = singlePoint(triangles[t][i], ResultMessage::vertexOnSegment);
+      }
+    }
+  }
+  if (report.kind == 1) {
+    return report;
+  }
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) {
+      const SegmentGap gap = gapBetweenSegments(first[i], first[(i + 1) % 3], second[j],
+                                                second[(j + 1) % 3]);
+      if (gap.distance < nearest) {
+        nearest = gap.distance;
+        report = singlePoint(gap.middle, ResultMessage::segmentsCross);
+      }
+    }
+  }
+  return report;
+}
+
+// The common part of the two cuts, which lie on the line common to the two
+// planes: p1 (p2) of the first triangle, with code r1, and q1 (q2) of the
+// second, with r2, each 2 (a touching vertex) or 3 (a segment). `onBoth`
+// confirms a point within the tolerance of both triangles.
+IntersectionReport commonPartOfCuts(int r1, Point3 p1, Point3 p2, int r2, Point3 q1, Point3 q2,
+                                    double scale, const auto &onBoth) {
+  if (r1 == 2 && r2 == 2) {
+    return samePoint(p1, q1) ? singlePoint(p1, ResultMessage::sharedVertex) : IntersectionReport{};
+  }
+  if (r1 == 2 || r2 == 2) {
+    const Point3 vertex = r1 == 2 ? p1 : q1;
+    const bool onCut = r1 == 2 ? pointOnSegment(p1, q1, q2) : pointOnSegment(q1, p1, p2);
+    return onCut && onBoth(vertex) ? singlePoint(vertex, ResultMessage::vertexOnSegment)
+                                   : IntersectionReport{};
+  }
+  IntersectionReport report;
+  report.kind =
+      segmentIntersection(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
+  if (report.kind == 0) {
+    // A vertex within the on-the-plane band may still sit just off the
+    // common line and tilt its cut past the parallel test; the overlap is
+    // then measured along the line all the same, on the second cut. The tilt
+    // can carry such a point off the first triangle; the overlap's ends are
+    // then the cuts' own ends, each on its triangle. Either way both
+    // triangles must hold them.
+    const auto confirmed = [&] {
+      return std::all_of(report.points, report.points + report.kind, onBoth);
+    };
+    report.kind =
+        collinearOverlap(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
+    if (!confirmed()) {
+      report.kind =
+          overlapBetweenEnds(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
+    }
+    if (!confirmed()) {
+      report.kind = 0;
+    }
+  }
+  report.message = report.kind == 1   ? ResultMessage::segmentsCross
+                   : report.kind == 2 ? ResultMessage::segment
+                                      : ResultMessage::apart;
+  return report;
+}
+
+// The intersection of two triangles, judged in the units of their coordinates
+// with a scale of at least `floor` (see roundingScale).
+IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
+                                    double floor) {
   // L of the six points: each triangle's own is never NaN, so std::max takes
   // the larger exactly.
-  const TrianglePlane second = trianglePlane(A2, B2, C2);
+  const TrianglePlane second = trianglePlane(A2, B2, C2, floor);
   const double scale = std::max(toleranceScale(A, B, C), second.scale);
 
   // A miss by either cut wins over a coplanar answer from the other. A, B, C
@@ -42,9 +123,9 @@ IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Poi
   }
 
   // A degenerate triangle is a segment: it has no plane to cut the other with.
-  const TrianglePlane first = trianglePlane(A, B, C);
+  const TrianglePlane first = trianglePlane(A, B, C, floor);
   if (first.degenerate && second.degenerate) {
-    return spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2));
+    return spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2), scale);
   }
   if (first.degenerate || second.degenerate) {
     const Span span = first.degenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
@@ -52,6 +133,14 @@ IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Poi
                             : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
   }
 
+  Point3 q1, q2;
+  const int r2 = cutTriangleByPlane(A2, B2, C2, cuttingPlane(first, scale), &q1, &q2);
+  if (r2 == 0) {
+    return {};
+  }
+  if (r1 == 1 || r2 == 1) {
+    return coplanarOverlap(A, B, C, A2, B2, C2, scale);
+  }
   // The containment tests judge by sums of areas or lengths, which for small
   // or thin figures let through points well off a triangle: every point found
   // by them is confirmed within the tolerance of the triangle it must lie on.
@@ -59,56 +148,8 @@ IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Poi
     return belowTolerance(distanceToTriangle(x, A, B, C), scale) &&
            belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
   };
-
-  Point3 q1, q2;
-  const int r2 = cutTriangleByPlane(A2, B2, C2, cuttingPlane(first, scale), &q1, &q2);
-  if (r2 == 0) {
-    return {};
-  }
-  if (r1 == 1 || r2 == 1) {
-    return coplanarOverlap(A, B, C, A2, B2, C2);
-  }
-  if (r1 == 2 && r2 == 2) {
-    if (samePoint(p1, q1)) {
-      return singlePoint(p1, ResultMessage::sharedVertex);
-    }
-  } else if (r1 == 2) {
-    if (pointOnSegment(p1, q1, q2) && onBoth(p1)) {
-      return singlePoint(p1, ResultMessage::vertexOnSegment);
-    }
-  } else if (r2 == 2) {
-    if (pointOnSegment(q1, p1, p2) && onBoth(q1)) {
-      return singlePoint(q1, ResultMessage::vertexOnSegment);
-    }
-  } else {
-    IntersectionReport report;
-    report.kind = segmentIntersection(p1, p2, q1, q2, &report.points[0], &report.points[1]);
-    if (report.kind == 0) {
-      // Both cuts lie on the line common to the two planes. A vertex within
-      // the on-the-plane band may still sit just off that line and tilt its
-      // cut past the parallel test; the overlap is then measured along the
-      // line all the same, on the second cut. The tilt can carry such a point
-      // off the first triangle; the overlap's ends are then the cuts' own
-      // ends, each on its triangle. Either way both triangles must hold them.
-      const auto confirmed = [&] {
-        return std::all_of(report.points, report.points + report.kind, onBoth);
-      };
-      report.kind = collinearOverlap(p1, p2, q1, q2, &report.points[0], &report.points[1]);
-      if (!confirmed()) {
-        report.kind = overlapBetweenEnds(p1, p2, q1, q2, &report.points[0], &report.points[1]);
-      }
-      if (!confirmed()) {
-        report.kind = 0;
-      }
-    }
-    if (report.kind == 1) {
-      report.message = ResultMessage::segmentsCross;
-    } else if (report.kind == 2) {
-      report.message = ResultMessage::segment;
-    }
-    return report;
-  }
-  return {};
+  const IntersectionReport report = commonPartOfCuts(r1, p1, p2, r2, q1, q2, scale, onBoth);
+  return report.kind > 0 ? report : closestTouch({A, B, C}, {A2, B2, C2}, scale);
 }
 
 // A figure whose largest coordinate exceeds this many times its own width is
@@ -161,16 +202,17 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
   const Point3 v[6] = {A, B, C, A2, B2, C2};
   const std::optional<Point3> centre = farCentre(v);
   if (!centre) {
-    return intersectionHere(A, B, C, A2, B2, C2);
+    return intersectionHere(A, B, C, A2, B2, C2, 0.0);
   }
   // Far figures are answered about their own centre, where the tolerance
-  // follows their own size, and the answer is moved back.
+  // follows their own size, but never below what their typed coordinates
+  // resolve; the answer is moved back.
   Point3 moved[6];
   for (int i = 0; i < 6; ++i) {
     moved[i] = difference(*centre, v[i]);
   }
-  IntersectionReport report =
-      intersectionHere(moved[0], moved[1], moved[2], moved[3], moved[4], moved[5]);
+  IntersectionReport report = intersectionHere(moved[0], moved[1], moved[2], moved[3], moved[4],
+                                               moved[5], roundingScale(v, 6));
   for (int i = 0; i < report.kind; ++i) {
     const Point3 p = report.points[i];
     report.points[i] = {float(double(p.x) + centre->x), float(double(p.y) + centre->y),

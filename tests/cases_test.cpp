@@ -3,6 +3,7 @@
 // the edges that a session cannot reach on its own (engine_cases.txt). The
 // head of each file says how its lines read.
 #include "geometry/predicates.h"
+#include "geometry/tolerance.h"
 #include "intersection/segment_segment.h"
 #include "intersection/triangle_plane.h"
 #include "scene/space_camera.h"
@@ -210,9 +211,11 @@ long long call(const std::string &operation, const std::vector<Point3> &p, Point
   if (operation == "cut")
     return cutTriangleByPlane(p[0], p[1], p[2], p[3], p[4], p[5], &o[0], &o[1]);
   if (operation == "segment")
-    return segmentIntersection(p[0], p[1], p[2], p[3], &o[0], &o[1]);
+    return segmentIntersection(p[0], p[1], p[2], p[3], &o[0], &o[1],
+                               toleranceScale(p[0], p[1], p[2], p[3]));
   if (operation == "ends")
-    return overlapBetweenEnds(p[0], p[1], p[2], p[3], &o[0], &o[1]);
+    return overlapBetweenEnds(p[0], p[1], p[2], p[3], &o[0], &o[1],
+                              toleranceScale(p[0], p[1], p[2], p[3]));
   if (operation == "inTriangle")
     return pointInTriangle(p[0], p[1], p[2], p[3]);
   if (operation == "onSegment")

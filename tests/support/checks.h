@@ -140,9 +140,7 @@ inline std::string pictureFaultsOf(const Picture &picture) {
 // its kind is 0 to 6 and no slot past it is written; one message names the
 // triangles ("trouglovi"/"trouglova") once; the picture shows the triangles
 // and the intersection; and every point lies within the tolerance
-// 0.00001 × L of both triangles (L = max(1, largest |coordinate|)), in each
-// coordinate as the engine confirms a crossing, so within √3 times it in
-// distance.
+// 0.00001 × L of both triangles in space (L the largest |coordinate|).
 inline std::string faultsOf(const Point3 *v) {
   const Point3 untouched{-777.0f, 777.0f, -777.0f};
   Point3 s[6] = {untouched, untouched, untouched, untouched, untouched, untouched};
@@ -177,7 +175,7 @@ inline std::string faultsOf(const Point3 *v) {
       scene.segments.size() != std::size_t(18 + 3 * kind * (kind - 1) / 2)) {
     return "the picture's count of points, letters, edges, blue edges or names";
   }
-  long double scale = 1;
+  long double scale = 0;
   long double low[3] = {v[0].x, v[0].y, v[0].z}, high[3] = {low[0], low[1], low[2]};
   float lowest = drawn[0].y;
   for (int i = 0; i < 6; ++i) {
@@ -227,7 +225,7 @@ inline std::string faultsOf(const Point3 *v) {
   }
   for (int i = 0; i < kind; ++i) {
     for (const int t : {0, 3}) {
-      if (!(toTriangle(of(s[i]), of(v[t]), of(v[t + 1]), of(v[t + 2])) < 1.75L * 1e-5L * scale)) {
+      if (!(toTriangle(of(s[i]), of(v[t]), of(v[t + 1]), of(v[t + 2])) < 1e-5L * scale)) {
         return "point " + std::to_string(i) + " off triangle " + std::to_string(t / 3 + 1);
       }
     }
