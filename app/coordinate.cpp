@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -70,6 +71,33 @@ std::size_t characterLength(std::string_view text) {
   return overlong || beyond ? 0 : length;
 }
 
+// The code point of the valid UTF-8 character of `length` bytes that starts
+// `text`.
+char32_t codePointOf(std::string_view text, std::size_t length) {
+  const auto byte = [&](std::size_t i) { return char32_t(static_cast<unsigned char>(text[i])); };
+  constexpr char32_t kLead[5] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t code = byte(0) & kLead[length];
+  for (std::size_t i = 1; i < length; ++i) {
+    code = code << 6 | (byte(i) & 0x3F);
+  }
+  return code;
+}
+
+// Characters a terminal shows as nothing, as a space, or as a change of the
+// direction of what follows: a student pasting from a word processor cannot
+// see them, only that the entry is refused. The C1 control codes, the
+// no-break and other wide or narrow spaces, joiners and marks of direction,
+// fillers, variation selectors, the byte-order mark and the tags.
+bool isHidden(char32_t c) {
+  constexpr char32_t kRanges[][2] = {
+      {0x80, 0xA0},     {0xAD, 0xAD},     {0x34F, 0x34F},   {0x61C, 0x61C},   {0x115F, 0x1160},
+      {0x17B4, 0x17B5}, {0x180B, 0x180F}, {0x2000, 0x200F}, {0x2028, 0x202F}, {0x205F, 0x206F},
+      {0x3000, 0x3000}, {0x3164, 0x3164}, {0xFE00, 0xFE0F}, {0xFEFF, 0xFEFF}, {0xFFA0, 0xFFA0},
+      {0xFFF9, 0xFFFB}, {0xE0000, 0xE0FFF}};
+  return std::any_of(std::begin(kRanges), std::end(kRanges),
+                     [c](const char32_t(&range)[2]) { return c >= range[0] && c <= range[1]; });
+}
+
 } // namespace
 
 std::string shownSafely(std::string_view text) {
@@ -84,11 +112,17 @@ std::string shownSafely(std::string_view text) {
       std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
       shown += escaped;
       ++i;
-    } else if (i + length <= kShown) {
-      shown.append(text, i, length);
+    } else if (i + length > kShown) {
+      break;
+    } else if (const char32_t code = codePointOf(text.substr(i), length); isHidden(code)) {
+      char escaped[12];
+      std::snprintf(escaped, sizeof escaped, code > 0xFFFF ? "\\U%08x" : "\\u%04x",
+                    unsigned(code));
+      shown += escaped;
       i += length;
     } else {
-      break;
+      shown.append(text, i, length);
+      i += length;
     }
   }
   return shown;

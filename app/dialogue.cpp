@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -113,8 +115,20 @@ void skipByteOrderMark(std::FILE *in) {
   }
 }
 
+// A paste holds the lines after a refused one too, each meant for a later
+// point: answering the repeated prompt with them would shift every point
+// after the slip. What was typed ahead is dropped, and the user told so.
+void discardTypedAhead(std::FILE *in, std::FILE *err, int point) {
+  int pending = 0;
+  if (ioctl(fileno(in), FIONREAD, &pending) == 0 && pending > 0 &&
+      tcflush(fileno(in), TCIFLUSH) == 0) {
+    std::fprintf(err, "presek-trouglova: odbacen je i unos posle tog reda; nastavite od tacke %s\n",
+                 kNames[point]);
+  }
+}
+
 // At a terminal a slip costs one line: the point is asked again, the points
-// read so far kept. A line of three numbers is the point asked for; of 3k
+// read so far kept, and anything typed ahead of the prompt dropped. A line of three numbers is the point asked for; of 3k
 // numbers, that many points; of any other count, nothing.
 DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
                               TrianglePair &vertices) {
@@ -133,6 +147,7 @@ DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
     if (line.count == 0 || line.count % 3 != 0 || line.count / 3 > std::size_t(6 - i)) {
       std::fprintf(err, "presek-trouglova: unesite tri broja (x y z), a uneto je %zu\n",
                    line.count);
+      discardTypedAhead(in, err, i);
       continue;
     }
     float numbers[18];
@@ -146,6 +161,9 @@ DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
         std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
       }
       numbers[k] = coordinate.value;
+    }
+    if (refused) {
+      discardTypedAhead(in, err, i);
     }
     for (std::size_t k = 0; !refused && k < line.count; k += 3) {
       vertices[i++] = {numbers[k], numbers[k + 1], numbers[k + 2]};
