@@ -90,9 +90,9 @@ char32_t codePointOf(std::string_view text, std::size_t length) {
 // fillers, variation selectors, the byte-order mark and the tags.
 bool isHidden(char32_t c) {
   constexpr char32_t kRanges[][2] = {
-      {0x80, 0xA0},     {0xAD, 0xAD},     {0x34F, 0x34F},   {0x61C, 0x61C},   {0x115F, 0x1160},
-      {0x17B4, 0x17B5}, {0x180B, 0x180F}, {0x2000, 0x200F}, {0x2028, 0x202F}, {0x205F, 0x206F},
-      {0x3000, 0x3000}, {0x3164, 0x3164}, {0xFE00, 0xFE0F}, {0xFEFF, 0xFEFF}, {0xFFA0, 0xFFA0},
+      {0x80, 0xA0},     {0xAD, 0xAD},      {0x34F, 0x34F},   {0x61C, 0x61C},   {0x115F, 0x1160},
+      {0x17B4, 0x17B5}, {0x180B, 0x180F},  {0x2000, 0x200F}, {0x2028, 0x202F}, {0x205F, 0x206F},
+      {0x3000, 0x3000}, {0x3164, 0x3164},  {0xFE00, 0xFE0F}, {0xFEFF, 0xFEFF}, {0xFFA0, 0xFFA0},
       {0xFFF9, 0xFFFB}, {0xE0000, 0xE0FFF}};
   return std::any_of(std::begin(kRanges), std::end(kRanges),
                      [c](const char32_t(&range)[2]) { return c >= range[0] && c <= range[1]; });
@@ -116,8 +116,7 @@ std::string shownSafely(std::string_view text) {
       break;
     } else if (const char32_t code = codePointOf(text.substr(i), length); isHidden(code)) {
       char escaped[12];
-      std::snprintf(escaped, sizeof escaped, code > 0xFFFF ? "\\U%08x" : "\\u%04x",
-                    unsigned(code));
+      std::snprintf(escaped, sizeof escaped, code > 0xFFFF ? "\\U%08x" : "\\u%04x", unsigned(code));
       shown += escaped;
       i += length;
     } else {

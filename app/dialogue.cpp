@@ -128,8 +128,8 @@ void discardTypedAhead(std::FILE *in, std::FILE *err, int point) {
 }
 
 // At a terminal a slip costs one line: the point is asked again, the points
-// read so far kept, and anything typed ahead of the prompt dropped. A line of three numbers is the point asked for; of 3k
-// numbers, that many points; of any other count, nothing.
+// read so far kept, and anything typed ahead of the prompt dropped. A line of three numbers is the
+// point asked for; of 3k numbers, that many points; of any other count, nothing.
 DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
                               TrianglePair &vertices) {
   for (int i = 0; i < 6;) {

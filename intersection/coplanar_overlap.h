@@ -16,8 +16,8 @@
 IntersectionReport coplanarOverlap(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
                                    double scale);
 
-// coplanarOverlap, with the scale of the six points, printed to standard output and delivered into the slots
-// M, N, P, Q, R, S; slots beyond the returned kind are left as they were.
+// coplanarOverlap, with the scale of the six points, printed to standard output and delivered into
+// the slots M, N, P, Q, R, S; slots beyond the returned kind are left as they were.
 IntersectionKind intersectCoplanar(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
                                    Point3 *M, Point3 *N, Point3 *P, Point3 *Q, Point3 *R,
                                    Point3 *S);

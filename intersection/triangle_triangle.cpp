@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -46,8 +47,8 @@ IntersectionReport closestTouch(const Point3 (&first)[3], const Point3 (&second)
   }
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
-      const SegmentGap gap = gapBetweenSegments(first[i], first[(i + 1) % 3], second[j],
-                                                second[(j + 1) % 3]);
+      const SegmentGap gap =
+          gapBetweenSegments(first[i], first[(i + 1) % 3], second[j], second[(j + 1) % 3]);
       if (gap.distance < nearest) {
         nearest = gap.distance;
         report = singlePoint(gap.middle, ResultMessage::segmentsCross);
@@ -73,23 +74,21 @@ IntersectionReport commonPartOfCuts(int r1, Point3 p1, Point3 p2, int r2, Point3
                                    : IntersectionReport{};
   }
   IntersectionReport report;
-  report.kind =
-      segmentIntersection(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
-  if (report.kind == 0) {
+  report.kind = segmentIntersection(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
+  // The cuts' common part lies within the tolerance of each cut, and each cut
+  // on its triangle up to rounding: both triangles must hold it too.
+  const auto confirmed = [&] {
+    return std::all_of(report.points, report.points + report.kind, onBoth);
+  };
+  if (report.kind == 0 || !confirmed()) {
     // A vertex within the on-the-plane band may still sit just off the
     // common line and tilt its cut past the parallel test; the overlap is
     // then measured along the line all the same, on the second cut. The tilt
     // can carry such a point off the first triangle; the overlap's ends are
-    // then the cuts' own ends, each on its triangle. Either way both
-    // triangles must hold them.
-    const auto confirmed = [&] {
-      return std::all_of(report.points, report.points + report.kind, onBoth);
-    };
-    report.kind =
-        collinearOverlap(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
+    // then the cuts' own ends, each on its triangle.
+    report.kind = collinearOverlap(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
     if (!confirmed()) {
-      report.kind =
-          overlapBetweenEnds(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
+      report.kind = overlapBetweenEnds(p1, p2, q1, q2, &report.points[0], &report.points[1], scale);
     }
     if (!confirmed()) {
       report.kind = 0;
@@ -124,31 +123,48 @@ IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Poi
 
   // A degenerate triangle is a segment: it has no plane to cut the other with.
   const TrianglePlane first = trianglePlane(A, B, C, floor);
+  IntersectionReport report;
   if (first.degenerate && second.degenerate) {
-    return spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2), scale);
-  }
-  if (first.degenerate || second.degenerate) {
+    report = spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2), scale);
+  } else if (first.degenerate || second.degenerate) {
     const Span span = first.degenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
-    return first.degenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
-                            : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
+    report = first.degenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
+                              : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
+  } else {
+    Point3 q1, q2;
+    const int r2 = cutTriangleByPlane(A2, B2, C2, cuttingPlane(first, scale), &q1, &q2);
+    if (r2 == 0) {
+      return {};
+    }
+    if (r1 == 1 || r2 == 1) {
+      return coplanarOverlap(A, B, C, A2, B2, C2, scale);
+    }
+    // The containment tests judge by sums of areas or lengths, which for
+    // small or thin figures let through points well off a triangle: every
+    // point found by them is confirmed within the tolerance of the triangle
+    // it must lie on.
+    const auto onBoth = [&](Point3 x) {
+      return belowTolerance(distanceToTriangle(x, A, B, C), scale) &&
+             belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
+    };
+    report = commonPartOfCuts(r1, p1, p2, r2, q1, q2, scale, onBoth);
+    // An edge lying in the other triangle's plane is its triangle's cut there,
+    // exactly; the other cut's ends may be thrown off it along the common
+    // line by rounding / sin(angle), where an edge meets the plane at a
+    // shallow angle. The part of that edge over the other triangle remains.
+    const auto isEdge = [](Point3 a, Point3 b, std::initializer_list<Point3> triangle) {
+      const auto isVertex = [&](Point3 x) {
+        return std::any_of(triangle.begin(), triangle.end(),
+                           [&](Point3 vertex) { return samePoint(x, vertex); });
+      };
+      return isVertex(a) && isVertex(b);
+    };
+    if (report.kind == 0 && r1 == 3 && isEdge(p1, p2, {A, B, C})) {
+      report = segmentTriangleIntersection(p1, p2, A2, B2, C2, scale);
+    } else if (report.kind == 0 && r2 == 3 && isEdge(q1, q2, {A2, B2, C2})) {
+      report = segmentTriangleIntersection(q1, q2, A, B, C, scale);
+    }
   }
-
-  Point3 q1, q2;
-  const int r2 = cutTriangleByPlane(A2, B2, C2, cuttingPlane(first, scale), &q1, &q2);
-  if (r2 == 0) {
-    return {};
-  }
-  if (r1 == 1 || r2 == 1) {
-    return coplanarOverlap(A, B, C, A2, B2, C2, scale);
-  }
-  // The containment tests judge by sums of areas or lengths, which for small
-  // or thin figures let through points well off a triangle: every point found
-  // by them is confirmed within the tolerance of the triangle it must lie on.
-  const auto onBoth = [&](Point3 x) {
-    return belowTolerance(distanceToTriangle(x, A, B, C), scale) &&
-           belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
-  };
-  const IntersectionReport report = commonPartOfCuts(r1, p1, p2, r2, q1, q2, scale, onBoth);
   return report.kind > 0 ? report : closestTouch({A, B, C}, {A2, B2, C2}, scale);
 }
 

@@ -149,8 +149,9 @@ TEST(Program, AnswersEveryCaseOfTheTable) {
         run(args, unescape(typed), status == "124", name.starts_with("terminal:"));
     ASSERT_EQ(printed, expected);
     const std::string complaint = unescape(err);
-    ASSERT_TRUE(complaint.ends_with('*') ? complained.starts_with(complaint.substr(0, complaint.size() - 1))
-                                         : complained == complaint)
+    ASSERT_TRUE(complaint.ends_with('*')
+                    ? complained.starts_with(complaint.substr(0, complaint.size() - 1))
+                    : complained == complaint)
         << complained;
     ASSERT_EQ(ended, std::stoi(status));
   }
