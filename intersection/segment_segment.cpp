@@ -72,7 +72,18 @@ int collinearOverlap(Point3 p1, Point3 p2, Point3 q1, Point3 q2, Point3 *out1, P
   const double first = std::max(lo, 0.0);
   const double last = std::min(hi, 1.0);
   if ((last - first) * span < kTolerance * scale) {
-    *out1 = along(q1, v, std::clamp((first + last) / 2, 0.0, 1.0));
+    // The segments meet end to end. Where rounding left the ends apart, they
+    // meet at an end as given that lies within the tolerance of the middle,
+    // such as a touching vertex, rather than at a point recomputed.
+    const Point3 middle = along(q1, v, std::clamp((first + last) / 2, 0.0, 1.0));
+    *out1 = middle;
+    double nearest = first == last ? 0.0 : kTolerance * scale;
+    for (const Point3 &end : {p1, p2, q1, q2}) {
+      if (const double apart = length(difference(middle, end)); apart < nearest) {
+        nearest = apart;
+        *out1 = end;
+      }
+    }
     return 1;
   }
   *out1 = along(q1, v, first);
