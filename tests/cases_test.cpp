@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numbers>
@@ -108,14 +109,31 @@ std::tuple<std::string, std::string, int> run(const std::string &args, const std
       _exit(127);
     }
     // A NUL marks a pause: what comes after it is typed once the program has
-    // taken, or dropped, everything typed before.
-    const int slave = open(ptsname(master), O_RDONLY | O_NOCTTY);
-    std::istringstream parts(input);
-    for (std::string part; std::getline(parts, part, '\0');) {
+    // taken, or dropped, everything typed before and waits in a read for more,
+    // as a person waits for the next prompt.
+    const std::string terminalName = ptsname(master);
+    const int slave = open(terminalName.c_str(), O_RDONLY | O_NOCTTY);
+    const auto waiting = [&] {
       int pending = 1;
-      for (int tries = 0; tries < 200 && pending > 0; ++tries) {
-        usleep(tries == 0 ? 0 : 25000);
-        ioctl(slave, FIONREAD, &pending);
+      ioctl(slave, FIONREAD, &pending);
+      for (const auto &process : std::filesystem::directory_iterator("/proc")) {
+        std::error_code missing;
+        std::string call; // the system call it waits in: read is 0 on x86-64, 63 on AArch64
+        if (pending == 0 && std::filesystem::read_symlink(process.path() / "fd/0", missing) ==
+                                terminalName) {
+          std::ifstream(process.path() / "syscall") >> call;
+        }
+        if (call == "0" || call == "63") {
+          return true;
+        }
+      }
+      return false;
+    };
+    std::istringstream parts(input);
+    bool first = true;
+    for (std::string part; std::getline(parts, part, '\0'); first = false) {
+      for (int tries = 0; !first && tries < 200 && !waiting(); ++tries) {
+        usleep(25000);
       }
       EXPECT_EQ(write(master, part.data(), part.size()), ssize_t(part.size()));
     }
