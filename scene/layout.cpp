@@ -7,12 +7,16 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
 constexpr Rgb kBlack{0.0f, 0.0f, 0.0f};
 constexpr Rgb kDarkGrey{0.2f, 0.2f, 0.2f};
 constexpr Rgb kLeaderGrey{0.45f, 0.45f, 0.45f};
+constexpr Rgb kAxisColor{0.2f, 0.2f, 0.2f};
 constexpr int kHintLine = 13;   // pixels from one line of keys to the next
 constexpr int kLabelGap = 4;    // pixels from a dot to its label beside it
 constexpr int kRings = 12;      // farther places tried, 10 pixels apart
@@ -256,16 +260,9 @@ SceneBounds drawnBox(const Scene &scene) {
 
 } // namespace
 
-#ifdef __EMSCRIPTEN__
-// A page has no window of its own to end.
-const Hint kWindowHint = {"v: prikaz u prostoru", "s: cuvanje slike"};
-const Hint kWindowSpaceHint = {"v: tri projekcije", "mis: okretanje", "tocak, +/-: uvecanje",
-                               "r: pocetni polozaj", "s: cuvanje slike"};
-#else
 const Hint kWindowHint = {"v: prikaz u prostoru", "s: cuvanje slike", "Esc: kraj"};
 const Hint kWindowSpaceHint = {"v: tri projekcije",  "mis: okretanje",   "tocak, +/-: uvecanje",
                                "r: pocetni polozaj", "s: cuvanje slike", "Esc: kraj"};
-#endif
 
 Box boxOf(const PictureText &text) {
   return {text.x, text.y - ascentOf(text.size), text.x + widthOf(text),
@@ -366,6 +363,13 @@ Picture layOut(const Scene &scene, int width, int height, const Hint &hint) {
   return picture;
 }
 
+Rgb seenThrough(Rgb color, Rgb tint) {
+  const auto mix = [](float under, float over) {
+    return kFaceAlpha * over + (1.0f - kFaceAlpha) * under;
+  };
+  return {mix(color.red, tint.red), mix(color.green, tint.green), mix(color.blue, tint.blue)};
+}
+
 Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int height,
                     const Hint &hint) {
   Picture picture;
@@ -374,52 +378,147 @@ Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int hei
   picture.hint = hintLines(hint, width, height);
   const SpaceCamera camera = spaceCamera(figures, orbit, width, height);
   const int corners = cornerCount(figures);
+  // Every point measured from the centre, so that the figures' own size sets
+  // the precision wherever they lie.
+  Vec3 at[12];
+  for (int i = 0; i < 6 + corners; ++i) {
+    const Point3 p = i < 6 ? figures.vertices[i] : figures.corners[i - 6];
+    at[i] = {p.x - camera.centre.x, p.y - camera.centre.y, p.z - camera.centre.z};
+  }
+  const auto depth = [&](Vec3 p) { return onScreen(camera, p, width, height).depth; };
   const auto screen = [&](Vec3 p) {
-    const OnScreen at = onScreen(camera, p, width, height);
-    return PictureDot{at.x, at.y, kBlack};
+    const OnScreen s = onScreen(camera, p, width, height);
+    return std::pair{s.x, s.y};
   };
-  const auto fromCentre = [&](Point3 p) {
-    return Vec3{p.x - camera.centre.x, p.y - camera.centre.y, p.z - camera.centre.z};
+  const auto hidden = [&](Vec3 p) { return hiddenByFace(camera, figures, p); };
+  // The part of a flat convex polygon in front of the near plane (Sutherland
+  // and Hodgman, against that one plane), and of a segment.
+  const auto ahead = [&](Vec3 p) { return depth(p) - camera.nearPlane; };
+  const auto between = [&](Vec3 p, Vec3 q) {
+    const double t = ahead(p) / (ahead(p) - ahead(q));
+    return Vec3{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y), p.z + t * (q.z - p.z)};
+  };
+  const auto inFront = [&](const std::vector<Vec3> &polygon) {
+    std::vector<Vec3> kept;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+      const Vec3 &p = polygon[i];
+      const Vec3 &q = polygon[(i + 1) % polygon.size()];
+      if (ahead(p) >= 0.0) {
+        kept.push_back(p);
+      }
+      if ((ahead(p) < 0.0) != (ahead(q) < 0.0)) {
+        kept.push_back(between(p, q));
+      }
+    }
+    return kept;
+  };
+  const auto segmentInFront = [&](Vec3 a, Vec3 b) -> std::optional<std::pair<Vec3, Vec3>> {
+    if (ahead(a) < 0.0 && ahead(b) < 0.0) {
+      return std::nullopt;
+    }
+    return std::pair{ahead(a) < 0.0 ? between(a, b) : a, ahead(b) < 0.0 ? between(a, b) : b};
+  };
+  const auto fill = [&](const std::vector<Vec3> &polygon, Rgb tint) {
+    const std::vector<Vec3> seen = inFront(polygon);
+    for (std::size_t i = 1; i + 1 < seen.size(); ++i) {
+      PictureFace face{{}, {}, tint, kFaceAlpha};
+      const Vec3 triangle[3] = {seen[0], seen[i], seen[i + 1]};
+      for (int k = 0; k < 3; ++k) {
+        std::tie(face.x[k], face.y[k]) = screen(triangle[k]);
+      }
+      picture.faces.push_back(face);
+    }
+  };
+  // A line from a to b in `color`, in pieces: where a face hides a piece it is
+  // drawn in `behind` instead.
+  const auto line = [&](Vec3 a, Vec3 b, Rgb color, Rgb behind) {
+    const auto seen = segmentInFront(a, b);
+    if (!seen) {
+      return;
+    }
+    constexpr int kPieces = 24;
+    const auto [from, to] = *seen;
+    const Vec3 d{to.x - from.x, to.y - from.y, to.z - from.z};
+    const auto along = [&](double t) {
+      return Vec3{from.x + t * d.x, from.y + t * d.y, from.z + t * d.z};
+    };
+    int start = 0;
+    for (int k = 1; k <= kPieces; ++k) {
+      const bool behindNow = hidden(along((k - 0.5) / kPieces));
+      if (k == kPieces || behindNow != hidden(along((k + 0.5) / kPieces))) {
+        const auto [x1, y1] = screen(along(double(start) / kPieces));
+        const auto [x2, y2] = screen(along(double(k) / kPieces));
+        picture.edges.push_back({x1, y1, x2, y2, behindNow ? behind : color});
+        start = k;
+      }
+    }
   };
 
+  // The faces back to front, then the overlap's polygon over both.
+  int order[2] = {0, 3};
+  if (depth(at[0]) + depth(at[1]) + depth(at[2]) < depth(at[3]) + depth(at[4]) + depth(at[5])) {
+    std::swap(order[0], order[1]);
+  }
+  for (const int first : order) {
+    fill({at[first], at[first + 1], at[first + 2]}, kFaceTints[pointColor(first)]);
+  }
+  int around[6];
+  cornersAround(figures.corners, corners, around);
+  std::vector<Vec3> outline;
+  for (int i = 0; i < corners; ++i) {
+    outline.push_back(at[6 + around[i]]);
+  }
+  if (corners >= 3) {
+    fill(outline, kFaceTints[pointColor(6)]);
+  }
+
+  // The axes first, so that every edge and dot is drawn over them; the
+  // triangles' edges; the intersection's outline over all.
+  for (const Vec3 &end : camera.axesEnd) {
+    line(camera.axesStart, end, kAxisColor, faded(kAxisColor));
+  }
+  for (const int first : {0, 3}) {
+    const Rgb color = rgbOf(pointColor(first));
+    const Rgb behind = seenThrough(color, kFaceTints[pointColor(3 - first)]);
+    for (int i = 0; i < 3; ++i) {
+      line(at[first + i], at[first + (i + 1) % 3], color, behind);
+    }
+  }
+  const Rgb red = rgbOf(pointColor(6));
+  for (int i = 0; corners >= 2 && i < (corners == 2 ? 1 : corners); ++i) {
+    if (const auto seen = segmentInFront(outline[i], outline[(i + 1) % corners])) {
+      const auto [x1, y1] = screen(seen->first);
+      const auto [x2, y2] = screen(seen->second);
+      picture.edges.push_back({x1, y1, x2, y2, red});
+    }
+  }
+
+  // The dots, a vertex behind the other triangle's face seen through it, and
+  // their letters, written fainter there; none for a point behind the eye.
   Placer placer;
   std::vector<PlacedLetter> letters;
   for (int i = 0; i < 6 + corners; ++i) {
-    const Vec3 p = fromCentre(i < 6 ? figures.vertices[i] : figures.corners[i - 6]);
-    PictureDot dot = screen(p);
-    dot.color = rgbOf(pointColor(i));
-    picture.dots.push_back(dot);
-    placer.dots.push_back(grown({dot.x, dot.y, dot.x, dot.y}, kDotSize / 2.0));
-    letters.push_back(
-        {dot.x, dot.y, kPointLetters[i], pointColor(i), hiddenByFace(camera, figures, p)});
-  }
-  for (int first : {0, 3}) {
-    for (int i = 0; i < 3; ++i) {
-      const PictureDot &a = picture.dots[first + i];
-      const PictureDot &b = picture.dots[first + (i + 1) % 3];
-      picture.edges.push_back({a.x, a.y, b.x, b.y, a.color});
+    if (depth(at[i]) < camera.nearPlane) {
+      continue;
     }
-  }
-  for (int i = 0; i < corners; ++i) {
-    for (int j = i + 1; j < corners; ++j) {
-      const PictureDot &a = picture.dots[6 + i];
-      const PictureDot &b = picture.dots[6 + j];
-      picture.edges.push_back({a.x, a.y, b.x, b.y, a.color});
-    }
+    const Rgb color = rgbOf(pointColor(i));
+    const bool behind = i < 6 && hidden(at[i]);
+    const auto [x, y] = screen(at[i]);
+    picture.dots.push_back(
+        {x, y, behind ? seenThrough(color, kFaceTints[pointColor(i < 3 ? 3 : 0)]) : color});
+    placer.dots.push_back(grown({x, y, x, y}, kDotSize / 2.0));
+    letters.push_back({x, y, kPointLetters[i], pointColor(i), behind});
   }
   placer.lines = picture.edges;
   placer.room = roomAbove(picture);
 
   // The axes' names go first, beside the axes' ends.
-  constexpr Rgb kAxisColor{0.2f, 0.2f, 0.2f};
-  const PictureDot start = screen(camera.axesStart);
   for (int axis = 0; axis < 3; ++axis) {
-    const PictureDot end = screen(camera.axesEnd[axis]);
-    placer.lines.push_back({start.x, start.y, end.x, end.y, kAxisColor});
+    const auto [x, y] = screen(camera.axesEnd[axis]);
     const char *const names[3] = {"X", "Y", "Z"};
-    const bool behind = hiddenByFace(camera, figures, camera.axesEnd[axis]);
+    const bool behind = hidden(camera.axesEnd[axis]);
     PictureText name{0.0, 0.0, kTextSize, {{names[axis], behind ? faded(kAxisColor) : kAxisColor}}};
-    picture.names.push_back(place(placer, name, end.x, end.y, picture.leaders));
+    picture.names.push_back(place(placer, name, x, y, picture.leaders));
   }
   placeLetters(placer, letters, picture);
   return picture;

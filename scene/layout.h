@@ -25,6 +25,15 @@ struct PictureLine { // one pixel wide
   Rgb color{};
 };
 
+// A filled triangle, its colour laid over what is drawn before it with the
+// opacity `alpha` (1 hides what lies beneath).
+struct PictureFace {
+  double x[3] = {};
+  double y[3] = {};
+  Rgb color{};
+  float alpha = 1.0f;
+};
+
 // A run of text in one colour.
 struct TextPiece {
   std::string text;
@@ -53,9 +62,14 @@ inline constexpr int kDotSize = 4;
 // baseline and descentOf below.
 Box boxOf(const PictureText &text);
 
+// The pictures' background, unless a picture asks for another.
+inline constexpr Rgb kBackground{0.9f, 0.9f, 0.8f};
+
 struct Picture {
   int width = 0;
   int height = 0;
+  Rgb background = kBackground;
+  std::vector<PictureFace> faces;   // the faces in space, back to front
   std::vector<PictureLine> edges;   // the figures' edges, in the scene's order
   std::vector<PictureDot> dots;     // every vertex and corner, in the scene's order
   std::vector<PictureText> names;   // of the views, or of the axes in space
@@ -77,23 +91,37 @@ extern const Hint kWindowSpaceHint;
 // room for the names and the hint at the bottom, the drawn box centred. Each
 // view's name is written centred under it, kNameDrop pixels below the lowest
 // dot of any view. The letters of each view are joined where their dots fall
-// within kJoinRadius pixels of each other, and each label is placed by
-// placeLabels. The hint is written at the bottom left, its pieces three spaces
+// within kJoinRadius pixels of each other, and each label is placed beside
+// its dot where that is free, up and to the right first, else farther off with
+// a leader line to the dot. The hint is written at the bottom left, its pieces three spaces
 // apart, wrapped onto more lines where the width runs out.
 Picture layOut(const Scene &scene, int width, int height, const Hint &hint);
 
 inline constexpr int kSideMargin = 24;
 inline constexpr int kNameDrop = 18;
 
-// The view in space seen from `orbit`, as the window draws it: `dots` are
-// where the camera puts each vertex and corner, `edges` the figures' edges
-// and the axes; each point's letter is placed by placeLabels, and written
-// fainter where a face stands between the camera and the dot; each axis is
-// named beside its end, fainter where a face hides that end.
+// The view in space seen from `orbit`, in perspective, for width × height
+// pixels. `faces` are both triangles' faces in a translucent tint of their
+// colours, back to front, then the overlap's polygon over them; `edges` the
+// X, Y and Z axes, then both triangles' edges, then the intersection's
+// outline; `dots` every vertex, then every corner of the intersection. What a
+// face of the other triangle hides shows through its tint: an edge piece by
+// piece, a dot, and a letter (fainter). The intersection lies on both faces
+// and is drawn over everything. Whatever lies nearer the eye than the
+// camera's near plane is cut away. Each point's letter is placed as
+// layOut places a label, and each axis is named beside its end, fainter where
+// a face hides that end.
 Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int height,
                     const Hint &hint);
 
+// How much of what lies behind a face shows through it, and the faces' tints,
+// red, green and blue as pointColor numbers them.
+inline constexpr float kFaceAlpha = 0.45f;
+inline constexpr Rgb kFaceTints[3] = {
+    {1.0f, 0.55f, 0.55f}, {0.55f, 1.0f, 0.55f}, {0.55f, 0.55f, 1.0f}};
+
+// `color` seen through a face of tint `tint`.
+Rgb seenThrough(Rgb color, Rgb tint);
+
 // The colour `color` faded halfway into the background: for what a face hides.
 Rgb faded(Rgb color);
-
-inline constexpr Rgb kBackground{0.9f, 0.9f, 0.8f};

@@ -1,5 +1,6 @@
 #include "scene/picture_file.h"
 
+#include "scene/painter.h"
 #include "scene/text.h"
 
 #include <cairo-pdf.h>
@@ -49,57 +50,69 @@ void setSource(cairo_t *cr, Rgb color) {
   cairo_set_source_rgb(cr, color.red, color.green, color.blue);
 }
 
-void strokeLines(cairo_t *cr, const std::vector<PictureLine> &lines) {
-  for (const PictureLine &line : lines) {
-    setSource(cr, line.color);
+// Cairo's backend: PNG through an image surface, PDF through a PDF one.
+class CairoPainter : public Painter {
+public:
+  explicit CairoPainter(cairo_t *cr) : cr_(cr) {}
+
+  void begin(const Picture &picture) override {
+    setSource(cr_, picture.background);
+    cairo_paint(cr_);
+    cairo_set_line_width(cr_, 1.0);
+    cairo_select_font_face(cr_, "Helvetica", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  }
+
+  void face(const PictureFace &face) override {
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
+    cairo_set_source_rgba(cr_, face.color.red, face.color.green, face.color.blue, face.alpha);
+    cairo_move_to(cr_, face.x[0], face.y[0]);
+    cairo_line_to(cr_, face.x[1], face.y[1]);
+    cairo_line_to(cr_, face.x[2], face.y[2]);
+    cairo_close_path(cr_);
+    cairo_fill(cr_);
+  }
+
+  void line(const PictureLine &line) override {
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    setSource(cr_, line.color);
     // Through the middle of the pixels, as a one-pixel line is rasterised.
-    cairo_move_to(cr, line.x1 + 0.5, line.y1 + 0.5);
-    cairo_line_to(cr, line.x2 + 0.5, line.y2 + 0.5);
-    cairo_stroke(cr);
+    cairo_move_to(cr_, line.x1 + 0.5, line.y1 + 0.5);
+    cairo_line_to(cr_, line.x2 + 0.5, line.y2 + 0.5);
+    cairo_stroke(cr_);
   }
-}
 
-// Each piece is squeezed or stretched to the width the layout gave it, so
-// that whichever sans-serif font is installed fills the planned box.
-void showText(cairo_t *cr, const PictureText &text) {
-  cairo_set_font_size(cr, text.size);
-  double x = text.x;
-  for (const TextPiece &piece : text.pieces) {
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, piece.text.c_str(), &extents);
-    const double width = textWidth(piece.text, text.size);
-    cairo_save(cr);
-    cairo_move_to(cr, x, text.y);
-    if (extents.x_advance > 0.0) {
-      cairo_scale(cr, width / extents.x_advance, 1.0);
-    }
-    setSource(cr, piece.color);
-    cairo_show_text(cr, piece.text.c_str());
-    cairo_restore(cr);
-    x += width;
+  void dot(const PictureDot &dot) override {
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    setSource(cr_, dot.color);
+    cairo_rectangle(cr_, dot.x - kDotSize / 2.0, dot.y - kDotSize / 2.0, kDotSize, kDotSize);
+    cairo_fill(cr_);
   }
-}
 
-void drawWithCairo(cairo_t *cr, const Picture &picture) {
-  setSource(cr, kBackground);
-  cairo_paint(cr);
-  cairo_set_line_width(cr, 1.0);
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  strokeLines(cr, picture.edges);
-  for (const PictureDot &dot : picture.dots) {
-    setSource(cr, dot.color);
-    cairo_rectangle(cr, dot.x - kDotSize / 2.0, dot.y - kDotSize / 2.0, kDotSize, kDotSize);
-    cairo_fill(cr);
-  }
-  strokeLines(cr, picture.leaders);
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-  cairo_select_font_face(cr, "Helvetica", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-  for (const auto *texts : {&picture.names, &picture.labels, &picture.hint}) {
-    for (const PictureText &text : *texts) {
-      showText(cr, text);
+  // Each piece is squeezed or stretched to the width the layout gave it, so
+  // that whichever sans-serif font is installed fills the planned box.
+  void text(const PictureText &text) override {
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
+    cairo_set_font_size(cr_, text.size);
+    double x = text.x;
+    for (const TextPiece &piece : text.pieces) {
+      cairo_text_extents_t extents;
+      cairo_text_extents(cr_, piece.text.c_str(), &extents);
+      const double width = textWidth(piece.text, text.size);
+      cairo_save(cr_);
+      cairo_move_to(cr_, x, text.y);
+      if (extents.x_advance > 0.0) {
+        cairo_scale(cr_, width / extents.x_advance, 1.0);
+      }
+      setSource(cr_, piece.color);
+      cairo_show_text(cr_, piece.text.c_str());
+      cairo_restore(cr_);
+      x += width;
     }
   }
-}
+
+private:
+  cairo_t *cr_;
+};
 
 std::string hex(Rgb color) {
   char text[8];
@@ -131,51 +144,67 @@ std::string escaped(const std::string &text) {
   return xml;
 }
 
-void writeSvg(std::FILE *out, const Picture &picture) {
-  std::fprintf(out,
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
-               "viewBox=\"0 0 %d %d\">\n"
-               "<rect width=\"%d\" height=\"%d\" fill=\"%s\"/>\n",
-               picture.width, picture.height, picture.width, picture.height, picture.width,
-               picture.height, hex(kBackground).c_str());
-  const auto lines = [&](const char *id, const std::vector<PictureLine> &all) {
-    std::fprintf(out, "<g id=\"%s\" stroke-width=\"1\" shape-rendering=\"crispEdges\">\n", id);
-    for (const PictureLine &line : all) {
-      std::fprintf(out, "<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"%s\"/>\n",
-                   line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5,
-                   hex(line.color).c_str());
-    }
-    std::fputs("</g>\n", out);
-  };
-  const auto texts = [&](const char *id, const std::vector<PictureText> &all) {
-    std::fprintf(out,
-                 "<g id=\"%s\" font-family=\"Helvetica, Arial, 'Liberation Sans', "
-                 "sans-serif\">\n",
-                 id);
-    for (const PictureText &text : all) {
-      std::fprintf(out, "<text x=\"%g\" y=\"%g\" font-size=\"%d\">", text.x, text.y, text.size);
-      for (const TextPiece &piece : text.pieces) {
-        std::fprintf(out, "<tspan fill=\"%s\">%s</tspan>", hex(piece.color).c_str(),
-                     escaped(piece.text).c_str());
-      }
-      std::fputs("</text>\n", out);
-    }
-    std::fputs("</g>\n", out);
-  };
-  lines("edges", picture.edges);
-  std::fputs("<g id=\"dots\">\n", out);
-  for (const PictureDot &dot : picture.dots) {
-    std::fprintf(out, "<circle cx=\"%g\" cy=\"%g\" r=\"%g\" fill=\"%s\"/>\n", dot.x, dot.y,
+// SVG as text an editor can change: each list of the picture a group named
+// after it, each dot a <circle>, each text one <text> with its pieces in
+// coloured <tspan>s.
+class SvgPainter : public Painter {
+public:
+  explicit SvgPainter(std::FILE *out) : out_(out) {}
+
+  void begin(const Picture &picture) override {
+    std::fprintf(out_,
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
+                 "viewBox=\"0 0 %d %d\">\n"
+                 "<rect width=\"%d\" height=\"%d\" fill=\"%s\"/>\n",
+                 picture.width, picture.height, picture.width, picture.height, picture.width,
+                 picture.height, hex(picture.background).c_str());
+  }
+
+  void layer(const char *name) override {
+    std::fputs(open_ ? "</g>\n" : "", out_);
+    open_ = true;
+    const bool texts = std::strcmp(name, "names") == 0 || std::strcmp(name, "labels") == 0 ||
+                       std::strcmp(name, "hint") == 0;
+    const bool lines = std::strcmp(name, "edges") == 0 || std::strcmp(name, "leaders") == 0;
+    std::fprintf(out_, "<g id=\"%s\"%s>\n", name,
+                 texts   ? " font-family=\"Helvetica, Arial, 'Liberation Sans', sans-serif\""
+                 : lines ? " stroke-width=\"1\" shape-rendering=\"crispEdges\""
+                         : "");
+  }
+
+  void face(const PictureFace &face) override {
+    std::fprintf(out_, "<polygon points=\"%g,%g %g,%g %g,%g\" fill=\"%s\" fill-opacity=\"%g\"/>\n",
+                 face.x[0], face.y[0], face.x[1], face.y[1], face.x[2], face.y[2],
+                 hex(face.color).c_str(), double(face.alpha));
+  }
+
+  void line(const PictureLine &line) override {
+    std::fprintf(out_, "<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"%s\"/>\n",
+                 line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5,
+                 hex(line.color).c_str());
+  }
+
+  void dot(const PictureDot &dot) override {
+    std::fprintf(out_, "<circle cx=\"%g\" cy=\"%g\" r=\"%g\" fill=\"%s\"/>\n", dot.x, dot.y,
                  kDotSize / 2.0, hex(dot.color).c_str());
   }
-  std::fputs("</g>\n", out);
-  texts("names", picture.names);
-  lines("leaders", picture.leaders);
-  texts("labels", picture.labels);
-  texts("hint", picture.hint);
-  std::fputs("</svg>\n", out);
-}
+
+  void text(const PictureText &text) override {
+    std::fprintf(out_, "<text x=\"%g\" y=\"%g\" font-size=\"%d\">", text.x, text.y, text.size);
+    for (const TextPiece &piece : text.pieces) {
+      std::fprintf(out_, "<tspan fill=\"%s\">%s</tspan>", hex(piece.color).c_str(),
+                   escaped(piece.text).c_str());
+    }
+    std::fputs("</text>\n", out_);
+  }
+
+  void end() override { std::fputs(open_ ? "</g>\n</svg>\n" : "</svg>\n", out_); }
+
+private:
+  std::FILE *out_;
+  bool open_ = false;
+};
 
 // Writes the surface as PNG to `out`: true when cairo and the file both took it.
 bool writePng(cairo_surface_t *surface, std::FILE *out) {
@@ -187,7 +216,8 @@ bool writePng(cairo_surface_t *surface, std::FILE *out) {
 std::string writePictureFile(const char *path, PictureFormat format, const Picture &picture) {
   return intoFile(path, "wb", [&](std::FILE *out) {
     if (format == PictureFormat::svg) {
-      writeSvg(out, picture);
+      SvgPainter svg(out);
+      paint(picture, svg);
       return true;
     }
     cairo_surface_t *surface =
@@ -195,7 +225,8 @@ std::string writePictureFile(const char *path, PictureFormat format, const Pictu
             ? cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height)
             : cairo_pdf_surface_create_for_stream(writeToFile, out, picture.width, picture.height);
     cairo_t *cr = cairo_create(surface);
-    drawWithCairo(cr, picture);
+    CairoPainter painter(cr);
+    paint(picture, painter);
     cairo_destroy(cr);
     bool written = true;
     if (format == PictureFormat::png) {

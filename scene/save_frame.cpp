@@ -1,8 +1,8 @@
 #include "scene/save_frame.h"
 
-#include "scene/gl_platform.h"
 #include "scene/picture_file.h"
 
+#include <GL/gl.h>
 #include <unistd.h>
 
 #include <cstdio>

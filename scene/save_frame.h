@@ -3,7 +3,6 @@
 // Draws one frame of what the window shows into its back buffer.
 void drawFrame();
 
-// Keeps the frame the window shows: on a desktop in the first free
-// presek-trouglova-N.png of the working directory, named on standard error;
-// in a page, as a PNG the browser downloads.
+// Keeps the frame the window shows in the first free presek-trouglova-N.png
+// of the working directory, named on standard error.
 void saveFrame();

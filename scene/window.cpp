@@ -1,9 +1,10 @@
 #include "scene/window.h"
 
 #include "scene/gl_draw.h"
-#include "scene/gl_platform.h"
 #include "scene/save_frame.h"
-#include "scene/space_view.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
 
 namespace {
 
@@ -22,12 +23,9 @@ int dragY = 0;
 } // namespace
 
 void drawFrame() {
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (inSpace) {
-    drawSpace(spaceFigures, orbit, windowWidth, windowHeight, kWindowSpaceHint);
-  } else {
-    drawPicture(layOut(scene, windowWidth, windowHeight, kWindowHint));
-  }
+  drawPicture(inSpace
+                  ? layOutSpace(spaceFigures, orbit, windowWidth, windowHeight, kWindowSpaceHint)
+                  : layOut(scene, windowWidth, windowHeight, kWindowHint));
 }
 
 namespace {
@@ -88,13 +86,6 @@ void onMotion(int x, int y) {
 
 } // namespace
 
-void showNewFigures() {
-  inSpace = false;
-  dragging = false;
-  orbit = startingOrbit(spaceFigures);
-  glutPostRedisplay();
-}
-
 void onReshape(int width, int height) {
   windowWidth = width;
   windowHeight = height == 0 ? 1 : height;
@@ -113,12 +104,11 @@ void runDisplay(int argc, char **argv) {
   glutInitWindowSize(1024, 700);
   glutInitWindowPosition(100, 50);
   glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
   // Closing the window ends the process through exit(), so the scene is
   // released on the normal path.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
   glutCreateWindow("Geometrija - prikaz zadatka");
-  glClearColor(kBackground.red, kBackground.green, kBackground.blue, 0.0f);
   orbit = startingOrbit(spaceFigures);
 
   glutDisplayFunc(onDisplay);

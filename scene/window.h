@@ -21,8 +21,3 @@ void onReshape(int width, int height);
 // Display handler: clears to the background and draws the three views, or
 // the figures in space.
 void onDisplay();
-
-// After the scene and spaceFigures have been filled anew, as a page does for
-// each input: the three projections again, and the view in space back at its
-// start for the new figures.
-void showNewFigures();

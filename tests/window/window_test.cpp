@@ -244,6 +244,41 @@ std::string spaceFaultsOf(XImage *image, const SpaceFigures &figures, Orbit orbi
   if (countIn(image, 0x333333, 0, w, 0, boxOf(picture.hint.front()).top) < 150) {
     faults += "the axes; ";
   }
+  // Inside each face, away from every line and text, the tints of the faces
+  // over it laid on the background in their order.
+  for (std::size_t f = 0; f < picture.faces.size(); ++f) {
+    const PictureFace &face = picture.faces[f];
+    const double x = (face.x[0] + face.x[1] + face.x[2]) / 3,
+                 y = (face.y[0] + face.y[1] + face.y[2]) / 3;
+    const auto inside = [&](const PictureFace &g) {
+      const auto side = [&](int k) {
+        const int l = (k + 1) % 3;
+        return (g.x[l] - g.x[k]) * (y - g.y[k]) - (g.y[l] - g.y[k]) * (x - g.x[k]);
+      };
+      return (side(0) > 0) == (side(1) > 0) && (side(1) > 0) == (side(2) > 0);
+    };
+    unsigned long expected = hex(picture.background);
+    for (const PictureFace &g : picture.faces) {
+      expected = inside(g) ? through(expected, hex(g.color)) : expected;
+    }
+    std::vector<PictureLine> lines = picture.edges;
+    lines.insert(lines.end(), picture.leaders.begin(), picture.leaders.end());
+    const bool underText =
+        std::any_of(picture.labels.begin(), picture.labels.end(), [&](const PictureText &t) {
+          const Box b = boxOf(t);
+          return x > b.left - 2 && x < b.right + 2 && y > b.top - 2 && y < b.bottom + 2;
+        });
+    const bool clear =
+        !underText && std::none_of(lines.begin(), lines.end(), [&](const PictureLine &l) {
+          const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
+          const double t = std::clamp(
+              ((x - l.x1) * dx + (y - l.y1) * dy) / std::max(dx * dx + dy * dy, 1e-9), 0.0, 1.0);
+          return std::hypot(l.x1 + t * dx - x, l.y1 + t * dy - y) < 4;
+        });
+    if (clear && !near(at(image, std::lround(x), std::lround(y)), expected)) {
+      faults += "face " + std::to_string(f) + "; ";
+    }
+  }
   const SpaceCamera camera = spaceCamera(figures, orbit, int(w), int(h));
   for (int i = 0; i < 6 + corners; ++i) {
     const int figure = (i >= 3) + (i >= 6);
