@@ -1,8 +1,8 @@
 #include "app/batch.h"
 
+#include "app/answer.h"
 #include "app/coordinate.h"
 #include "app/dialogue.h"
-#include "intersection/triangle_triangle.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -103,7 +103,7 @@ void endLine(Batch &batch) {
     } else if (hasCoincidingVertices(v)) {
       refuse(batch, "temena trougla se poklapaju");
     } else {
-      const IntersectionReport report = triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5]);
+      const IntersectionReport report = answerPair(v);
       batch.lines.push_back(char('0' + report.kind));
       for (int i = 0; i < report.kind; ++i) {
         appendCoordinate(batch.lines, report.points[i].x);

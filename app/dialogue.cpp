@@ -131,7 +131,7 @@ void discardTypedAhead(std::FILE *in, std::FILE *err, int point) {
 // read so far kept, and anything typed ahead of the prompt dropped. A line of three numbers is the
 // point asked for; of 3k numbers, that many points; of any other count, nothing.
 DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
-                              TrianglePair &vertices) {
+                              TrianglePair &vertices, unsigned &refused) {
   for (int i = 0; i < 6;) {
     std::fprintf(out, "%s", kPrompts[i]);
     std::fflush(out);
@@ -142,6 +142,7 @@ DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
     if (line.count == 0 && line.ended) {
       std::fprintf(err, "presek-trouglova: unos se zavrsio pre nego sto su unete sve koordinate\n");
       std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
+      refused = 1u << i;
       return DialogueResult::invalidInput;
     }
     if (line.count == 0 || line.count % 3 != 0 || line.count / 3 > std::size_t(6 - i)) {
@@ -183,13 +184,21 @@ bool hasCoincidingVertices(const TrianglePair &vertices) {
   return false;
 }
 
-DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, TrianglePair &vertices) {
+DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, TrianglePair &vertices,
+                           unsigned *refusedPoints) {
+  unsigned refused = 0;
+  const auto refuse = [&](DialogueResult result) {
+    if (refusedPoints != nullptr) {
+      *refusedPoints = refused;
+    }
+    return result;
+  };
   std::fprintf(out, "%s%s\n\n\n", kBanner, kAuthors);
   const bool terminal = isatty(fileno(in)) == 1;
   if (terminal) {
-    const DialogueResult read = readAtTerminal(in, out, err, vertices);
+    const DialogueResult read = readAtTerminal(in, out, err, vertices, refused);
     if (read != DialogueResult::accepted) {
-      return read;
+      return refuse(read);
     }
   }
   for (int i = 0; i < 6 && !terminal; ++i) {
@@ -202,7 +211,8 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, Triang
     }
     if (!readPoint(in, err, vertices[i])) {
       std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
-      return DialogueResult::invalidInput;
+      refused = 1u << i;
+      return refuse(DialogueResult::invalidInput);
     }
   }
   if (hasCoincidingVertices(vertices)) {
@@ -212,6 +222,7 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, Triang
       if (samePoint(vertices[first], vertices[second])) {
         std::fprintf(err, "presek-trouglova: tacke %s i %s se poklapaju\n", kNames[first],
                      kNames[second]);
+        refused |= 1u << first | 1u << second;
       }
     }
     if (terminal) {
@@ -220,7 +231,7 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, Triang
     // The program waits for one more entry before it ends; its value is unused.
     int acknowledgement;
     [[maybe_unused]] const int read = std::fscanf(in, "%d", &acknowledgement);
-    return DialogueResult::coincidingVertices;
+    return refuse(DialogueResult::coincidingVertices);
   }
   return DialogueResult::accepted;
 }

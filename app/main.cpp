@@ -1,8 +1,6 @@
+#include "app/answer.h"
 #include "app/batch.h"
 #include "app/command_line.h"
-#include "app/dialogue.h"
-#include "app/three_views.h"
-#include "intersection/triangle_triangle.h"
 #include "scene/layout.h"
 #include "scene/picture_file.h"
 #include "scene/window.h"
@@ -18,17 +16,10 @@ int main(int argc, char **argv) {
   if (command.batch) {
     return runBatchFile(command.batchFile, stdout, stderr);
   }
-  TrianglePair v;
-  const DialogueResult dialogue = runDialogue(stdin, stdout, stderr, v);
-  if (dialogue != DialogueResult::accepted) {
+  if (answerInput(stdin, stdout, stderr).result != DialogueResult::accepted) {
     return 1; // the input was refused, with a message that says why
   }
-  Point3 M, N, P, Q, R, S;
-  const IntersectionKind result =
-      intersectTriangles(v[0], v[1], v[2], v[3], v[4], v[5], &M, &N, &P, &Q, &R, &S);
   std::fflush(stdout); // the result is on the console before the window opens
-  const Point3 corners[6] = {M, N, P, Q, R, S};
-  fillPictures(v.data(), result, corners);
   if (command.picture != nullptr) {
     // The window's picture at its first size, each mark where the window
     // puts it, without the line of keys.

@@ -132,6 +132,8 @@ void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
 void fillPictures(const Point3 *vertices, IntersectionKind result, const Point3 *corners) {
   const Point3 *v = vertices;
   const Point3 *c = corners;
+  scene = Scene{};
+  spaceFigures = SpaceFigures{};
   fillScene(v[0], v[1], v[2], v[3], v[4], v[5], result, c[0], c[1], c[2], c[3], c[4], c[5]);
   std::copy(v, v + 6, spaceFigures.vertices);
   std::copy(c, c + 6, spaceFigures.corners);

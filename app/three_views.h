@@ -34,7 +34,8 @@ ViewPlacement placeViews(const Point3 *points, int count);
 void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
                IntersectionKind result, Point3 M, Point3 N, Point3 P, Point3 Q, Point3 R, Point3 S);
 
-// Both pictures of an answer: the three views into the scene (fillScene), and
-// the figures in space into spaceFigures, for the six vertices A, B, C, A',
-// B', C' and the first `result` of the six slots M to S.
+// Both pictures of an answer, in place of what they held: the three views into
+// the scene (fillScene), and the figures in space into spaceFigures, for the
+// six vertices A, B, C, A', B', C' and the first `result` of the six slots M
+// to S.
 void fillPictures(const Point3 *vertices, IntersectionKind result, const Point3 *corners);

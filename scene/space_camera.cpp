@@ -123,7 +123,7 @@ SpaceCamera spaceCamera(const SpaceFigures &figures, Orbit orbit, int width, int
   }
   // All that is drawn lies within `reach` of the centre. Zoomed in, the eye
   // may stand among the figures: what is nearer than a hundredth of the
-  // distance is cut away rather than the depth buffer's precision.
+  // distance is cut away, before a perspective that would turn it over.
   camera.nearPlane = std::max(distance - reach, distance / 100.0);
   camera.farPlane = distance + reach;
   return camera;
@@ -162,24 +162,6 @@ OnScreen onScreen(const SpaceCamera &camera, Vec3 p, int width, int height) {
   const double unit = std::tan(std::numbers::pi / 8.0) * depth; // half the height seen there
   return {width / 2.0 + dot(q, frame.side) / unit * height / 2.0,
           height / 2.0 - dot(q, frame.up) / unit * height / 2.0, depth};
-}
-
-void spaceMatrices(const SpaceCamera &camera, int width, int height, float projection[16],
-                   float modelview[16]) {
-  const double f = 1.0 / std::tan(std::numbers::pi / 8.0);
-  const double n = camera.nearPlane;
-  const double r = camera.farPlane;
-  const double p[16] = {f * height / width,  0, 0, 0, 0, f, 0, 0, 0, 0, (r + n) / (n - r), -1, 0, 0,
-                        2 * r * n / (n - r), 0};
-  const Frame frame = frameOf(camera);
-  const Vec3 e = camera.eye;
-  const Vec3 &s = frame.side;
-  const Vec3 &u = frame.up;
-  const Vec3 &a = frame.ahead;
-  const double m[16] = {s.x, u.x, -a.x, 0, s.y,        u.y,        -a.y,      0,
-                        s.z, u.z, -a.z, 0, -dot(s, e), -dot(u, e), dot(a, e), 1};
-  std::copy(p, p + 16, projection);
-  std::copy(m, m + 16, modelview);
 }
 
 bool hiddenByFace(const SpaceCamera &camera, const SpaceFigures &figures, Vec3 p) {

@@ -61,8 +61,8 @@ struct Vec3 {
 struct SpaceCamera {
   Vec3 centre;      // the centre of the six vertices' box, looked at
   Vec3 eye;         // where the camera stands
-  double nearPlane; // distances from the eye that keep all drawn in view
-  double farPlane;
+  double nearPlane; // distances from the eye between which all drawn lies;
+  double farPlane;  // nearer than nearPlane is cut away
   Vec3 axesStart;  // the origin, or the box's lowest corner when the
                    // origin is more than one box diagonal away
   Vec3 axesEnd[3]; // the ends of the X, Y and Z axes, where each leaves
@@ -92,12 +92,6 @@ struct OnScreen {
   double depth = 0.0;
 };
 OnScreen onScreen(const SpaceCamera &camera, Vec3 p, int width, int height);
-
-// The matrices of that view, column by column as OpenGL loads them: the
-// 45-degree perspective for width / height between the near and far planes,
-// and the look from the eye at the centre with z up.
-void spaceMatrices(const SpaceCamera &camera, int width, int height, float projection[16],
-                   float modelview[16]);
 
 // True when a face of either triangle (one that spans a plane) stands between
 // the eye and `p`, given from the centre; a face that `p` lies on hides it
