@@ -437,7 +437,8 @@ Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int hei
       return;
     }
     constexpr int kPieces = 24;
-    const auto [from, to] = *seen;
+    const Vec3 from = seen->first;
+    const Vec3 to = seen->second;
     const Vec3 d{to.x - from.x, to.y - from.y, to.z - from.z};
     const auto along = [&](double t) {
       return Vec3{from.x + t * d.x, from.y + t * d.y, from.z + t * d.z};
