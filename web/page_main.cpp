@@ -10,6 +10,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -142,9 +143,13 @@ template <typename Write> std::string printed(Write write) {
 extern "C" EMSCRIPTEN_KEEPALIVE const char *pageAnswer(const char *input, int size) {
   static std::string json;
   std::string typed(input, std::size_t(size));
-  // An empty input is one that ends at once, as /dev/null does.
-  std::FILE *in =
-      typed.empty() ? std::fopen("/dev/null", "r") : fmemopen(typed.data(), typed.size(), "r");
+  // A stream in memory holds at least a byte: for an empty input, its
+  // terminating NUL, read away at once, so that the input ends as an empty
+  // file does.
+  std::FILE *in = fmemopen(typed.data(), std::max<std::size_t>(typed.size(), 1), "r");
+  if (typed.empty()) {
+    std::fgetc(in);
+  }
   Answer answer;
   const std::string console = printed([&](std::FILE *out) { answer = answerInput(in, out, out); });
   std::fclose(in);
