@@ -11,6 +11,7 @@ constexpr const char *kUsage =
     "Upotreba: presek-trouglova [OPCIJA] [X-OPCIJA]...\n"
     "  ili:    presek-trouglova --batch [DATOTEKA]\n"
     "  ili:    presek-trouglova --picture DATOTEKA\n"
+    "  ili:    presek-trouglova --postupak\n"
     "Racuna presek dva trougla u prostoru, ispisuje ga i crta u tri projekcije.\n"
     "\n"
     "Sa standardnog ulaza cita osamnaest brojeva: koordinate x y z temena\n"
@@ -37,6 +38,8 @@ constexpr const char *kUsage =
     "                                  M, N, ... kao x y z, ili - za odbijen red\n"
     "      --picture DATOTEKA          upisuje tri projekcije u DATOTEKU (.svg, .png\n"
     "                                  ili .pdf, 1024x700) umesto da otvori prozor\n"
+    "      --postupak                  posle odgovora ispisuje postupak resavanja,\n"
+    "                                  korak po korak, u tacnim razlomcima\n"
     "\n"
     "X-opcije prima biblioteka freeglut, na primer:\n"
     "  -display EKRAN                  X ekran na kome se otvara prozor\n"
@@ -56,6 +59,10 @@ constexpr const char *kHint = "Pokrenite 'presek-trouglova --help' za uputstvo.\
 
 Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std::FILE *err) {
   Command command;
+  const auto given = [&](const char *option) {
+    return std::any_of(argv + 1, argv + argc,
+                       [&](const char *a) { return std::strcmp(a, option) == 0; });
+  };
   for (int i = 1; i < argc; ++i) {
     const char *argument = argv[i];
     const bool help = std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
@@ -70,6 +77,16 @@ Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std
       std::fputs("presek-trouglova " PRESEK_VERSION "\n", out);
       return {0};
     }
+    if (std::strcmp(argument, "--postupak") == 0 || std::strcmp(argument, "--batch") == 0) {
+      if (given("--postupak") && given("--batch")) {
+        std::fprintf(err, "presek-trouglova: --postupak ne ide uz --batch\n%s", kHint);
+        return {2};
+      }
+    }
+    if (std::strcmp(argument, "--postupak") == 0) {
+      command.working = true;
+      continue;
+    }
     if (std::strcmp(argument, "--batch") == 0) {
       // Nothing else belongs beside it: no window opens for X options to reach.
       if (i == 1 && argc <= 3) {
@@ -80,9 +97,7 @@ Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std
     }
     if (std::strcmp(argument, "--picture") == 0) {
       const char *const file = i + 1 < argc ? argv[i + 1] : nullptr;
-      const bool batch = std::any_of(argv + 1, argv + argc,
-                                     [](const char *a) { return std::strcmp(a, "--batch") == 0; });
-      if (file == nullptr || batch) {
+      if (file == nullptr || given("--batch")) {
         std::fprintf(err, "presek-trouglova: uz --picture ide jedna DATOTEKA, bez --batch\n%s",
                      kHint);
         return {2};

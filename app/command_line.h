@@ -9,6 +9,7 @@ struct Command {
   bool batch = false;              // --batch: pairs in, lines out, no window
   const char *batchFile = nullptr; // its FILE; null (or "-") for standard input
   const char *picture = nullptr;   // --picture FILE: the views go there, no window
+  bool working = false;            // --postupak: the working follows the answer
 };
 
 // Looks at the program's own options before anything else is printed or read.
@@ -19,10 +20,11 @@ struct Command {
 // "--batch" asks for the batch mode, with the one argument after it, if any,
 // as its FILE; "--picture" takes the argument after it as the FILE the views
 // are written to, which must end in .svg, .png or .pdf, and the scan goes on;
+// "--postupak" asks for the working after the answer, and the scan goes on;
 // and any other (including "--" alone) prints one line naming it and a hint
 // to try --help on `err` and ends with 2, as do --batch beside any argument
 // but its FILE, --picture without a FILE, with another ending or beside
-// --batch. Without such an argument nothing is printed and
+// --batch, and --postupak beside --batch. Without such an argument nothing is printed and
 // the dialogue follows. Arguments with one dash (-display, -geometry, ...)
 // belong to the windowing toolkit and are left as they are; argv is never
 // changed.

@@ -3,6 +3,7 @@
 #include "app/coordinate.h"
 #include "geometry/predicates.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -58,9 +59,9 @@ std::string readEntry(std::FILE *in, bool inLine = false) {
   return entry;
 }
 
-// One coordinate, or a complaint on `err` and false: the entry is refused, or
-// the input has ended.
-bool readCoordinate(std::FILE *in, std::FILE *err, float &value) {
+// One coordinate and its entry, or a complaint on `err` and false: the entry
+// is refused, or the input has ended.
+bool readCoordinate(std::FILE *in, std::FILE *err, float &value, std::string &typed) {
   const std::string entry = readEntry(in);
   if (entry.empty()) {
     std::fprintf(err, "presek-trouglova: unos se zavrsio pre nego sto su unete sve koordinate\n");
@@ -72,13 +73,14 @@ bool readCoordinate(std::FILE *in, std::FILE *err, float &value) {
     return false;
   }
   value = coordinate.value;
+  typed = entry;
   return true;
 }
 
 // On failure the point is left part read; the dialogue then ends.
-bool readPoint(std::FILE *in, std::FILE *err, Point3 &point) {
-  return readCoordinate(in, err, point.x) && readCoordinate(in, err, point.y) &&
-         readCoordinate(in, err, point.z);
+bool readPoint(std::FILE *in, std::FILE *err, Point3 &point, std::string *typed) {
+  return readCoordinate(in, err, point.x, typed[0]) && readCoordinate(in, err, point.y, typed[1]) &&
+         readCoordinate(in, err, point.z, typed[2]);
 }
 
 // What a line typed at a terminal holds: its entries, up to one more than
@@ -130,8 +132,8 @@ void discardTypedAhead(std::FILE *in, std::FILE *err, int point) {
 // At a terminal a slip costs one line: the point is asked again, the points
 // read so far kept, and anything typed ahead of the prompt dropped. A line of three numbers is the
 // point asked for; of 3k numbers, that many points; of any other count, nothing.
-DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
-                              TrianglePair &vertices, unsigned &refused) {
+DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err, TrianglePair &vertices,
+                              DialogueRecord &record) {
   for (int i = 0; i < 6;) {
     std::fprintf(out, "%s", kPrompts[i]);
     std::fflush(out);
@@ -142,7 +144,7 @@ DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
     if (line.count == 0 && line.ended) {
       std::fprintf(err, "presek-trouglova: unos se zavrsio pre nego sto su unete sve koordinate\n");
       std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
-      refused = 1u << i;
+      record.refusedPoints = 1u << i;
       return DialogueResult::invalidInput;
     }
     if (line.count == 0 || line.count % 3 != 0 || line.count / 3 > std::size_t(6 - i)) {
@@ -167,6 +169,8 @@ DialogueResult readAtTerminal(std::FILE *in, std::FILE *out, std::FILE *err,
       discardTypedAhead(in, err, i);
     }
     for (std::size_t k = 0; !refused && k < line.count; k += 3) {
+      std::copy(line.entries.begin() + long(k), line.entries.begin() + long(k + 3),
+                record.entries.begin() + 3 * i);
       vertices[i++] = {numbers[k], numbers[k + 1], numbers[k + 2]};
     }
   }
@@ -185,20 +189,15 @@ bool hasCoincidingVertices(const TrianglePair &vertices) {
 }
 
 DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, TrianglePair &vertices,
-                           unsigned *refusedPoints) {
-  unsigned refused = 0;
-  const auto refuse = [&](DialogueResult result) {
-    if (refusedPoints != nullptr) {
-      *refusedPoints = refused;
-    }
-    return result;
-  };
+                           DialogueRecord *record) {
+  DialogueRecord kept;
+  DialogueRecord &told = record != nullptr ? *record : kept;
   std::fprintf(out, "%s%s\n\n\n", kBanner, kAuthors);
   const bool terminal = isatty(fileno(in)) == 1;
   if (terminal) {
-    const DialogueResult read = readAtTerminal(in, out, err, vertices, refused);
+    const DialogueResult read = readAtTerminal(in, out, err, vertices, told);
     if (read != DialogueResult::accepted) {
-      return refuse(read);
+      return read;
     }
   }
   for (int i = 0; i < 6 && !terminal; ++i) {
@@ -209,10 +208,10 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, Triang
     if (i == 0) {
       skipByteOrderMark(in);
     }
-    if (!readPoint(in, err, vertices[i])) {
+    if (!readPoint(in, err, vertices[i], &told.entries[3 * i])) {
       std::fprintf(out, "Greska! Neispravan unos koordinata.\n");
-      refused = 1u << i;
-      return refuse(DialogueResult::invalidInput);
+      told.refusedPoints = 1u << i;
+      return DialogueResult::invalidInput;
     }
   }
   if (hasCoincidingVertices(vertices)) {
@@ -222,7 +221,7 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, Triang
       if (samePoint(vertices[first], vertices[second])) {
         std::fprintf(err, "presek-trouglova: tacke %s i %s se poklapaju\n", kNames[first],
                      kNames[second]);
-        refused |= 1u << first | 1u << second;
+        told.refusedPoints |= 1u << first | 1u << second;
       }
     }
     if (terminal) {
@@ -231,7 +230,7 @@ DialogueResult runDialogue(std::FILE *in, std::FILE *out, std::FILE *err, Triang
     // The program waits for one more entry before it ends; its value is unused.
     int acknowledgement;
     [[maybe_unused]] const int read = std::fscanf(in, "%d", &acknowledgement);
-    return refuse(DialogueResult::coincidingVertices);
+    return DialogueResult::coincidingVertices;
   }
   return DialogueResult::accepted;
 }

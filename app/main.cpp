@@ -1,6 +1,7 @@
 #include "app/answer.h"
 #include "app/batch.h"
 #include "app/command_line.h"
+#include "app/working.h"
 #include "scene/layout.h"
 #include "scene/picture_file.h"
 #include "scene/window.h"
@@ -16,8 +17,14 @@ int main(int argc, char **argv) {
   if (command.batch) {
     return runBatchFile(command.batchFile, stdout, stderr);
   }
-  if (answerInput(stdin, stdout, stderr).result != DialogueResult::accepted) {
+  const Answer answer = answerInput(stdin, stdout, stderr);
+  if (answer.result != DialogueResult::accepted) {
     return 1; // the input was refused, with a message that says why
+  }
+  if (command.working) {
+    std::printf("\n%s",
+                workingOf(answer.record.entries, answer.vertices, answer.report, answer.trace)
+                    .text.c_str());
   }
   std::fflush(stdout); // the result is on the console before the window opens
   if (command.picture != nullptr) {

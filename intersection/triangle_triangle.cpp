@@ -101,21 +101,37 @@ IntersectionReport commonPartOfCuts(int r1, Point3 p1, Point3 p2, int r2, Point3
 }
 
 // The intersection of two triangles, judged in the units of their coordinates
-// with a scale of at least `floor` (see roundingScale).
+// with a scale of at least `floor` (see roundingScale), and how it was found.
 IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
-                                    double floor) {
+                                    double floor, IntersectionTrace &trace, bool explain) {
+  using Path = IntersectionTrace::Path;
   // L of the six points: each triangle's own is never NaN, so std::max takes
   // the larger exactly.
   const TrianglePlane second = trianglePlane(A2, B2, C2, floor);
   const double scale = std::max(toleranceScale(A, B, C), second.scale);
+  trace.scale = scale;
+  // Each cut, with the sides its vertices were found on.
+  const auto cut = [&](int which, const Point3(&vertices)[3], const TrianglePlane &plane,
+                       Point3 *out1, Point3 *out2) {
+    const CuttingPlane cutting = cuttingPlane(plane, scale);
+    trace.cut[which] = true;
+    for (int i = 0; i < 3 && explain; ++i) {
+      trace.side[which][i] = sideOf(cutting, vertices[i]);
+    }
+    trace.code[which] =
+        cutTriangleByPlane(vertices[0], vertices[1], vertices[2], cutting, out1, out2);
+    return trace.code[which];
+  };
 
   // A miss by either cut wins over a coplanar answer from the other. A, B, C
   // all strictly on one side of a proper A' B' C' is a miss even when A B C
   // is degenerate, since its span's ends are two of them: its plane can wait.
   Point3 p1, p2;
   int r1 = 0;
+  trace.path = Path::planeMiss;
+  trace.degenerate[1] = second.degenerate;
   if (!second.degenerate) {
-    r1 = cutTriangleByPlane(A, B, C, cuttingPlane(second, scale), &p1, &p2);
+    r1 = cut(0, {A, B, C}, second, &p1, &p2);
     if (r1 == 0) {
       return {};
     }
@@ -123,20 +139,24 @@ IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Poi
 
   // A degenerate triangle is a segment: it has no plane to cut the other with.
   const TrianglePlane first = trianglePlane(A, B, C, floor);
+  trace.degenerate[0] = first.degenerate;
   IntersectionReport report;
   if (first.degenerate && second.degenerate) {
+    trace.path = Path::spans;
     report = spanIntersection(spanOf(A, B, C), spanOf(A2, B2, C2), scale);
   } else if (first.degenerate || second.degenerate) {
+    trace.path = Path::spanAndTriangle;
     const Span span = first.degenerate ? spanOf(A, B, C) : spanOf(A2, B2, C2);
     report = first.degenerate ? segmentTriangleIntersection(span.start, span.end, A2, B2, C2, scale)
                               : segmentTriangleIntersection(span.start, span.end, A, B, C, scale);
   } else {
     Point3 q1, q2;
-    const int r2 = cutTriangleByPlane(A2, B2, C2, cuttingPlane(first, scale), &q1, &q2);
+    const int r2 = cut(1, {A2, B2, C2}, first, &q1, &q2);
     if (r2 == 0) {
       return {};
     }
     if (r1 == 1 || r2 == 1) {
+      trace.path = Path::coplanar;
       return coplanarOverlap(A, B, C, A2, B2, C2, scale);
     }
     // The containment tests judge by sums of areas or lengths, which for
@@ -147,6 +167,7 @@ IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Poi
       return belowTolerance(distanceToTriangle(x, A, B, C), scale) &&
              belowTolerance(distanceToTriangle(x, A2, B2, C2), scale);
     };
+    trace.path = Path::cuts;
     report = commonPartOfCuts(r1, p1, p2, r2, q1, q2, scale, onBoth);
     // An edge lying in the other triangle's plane is its triangle's cut there,
     // exactly; the other cut's ends may be thrown off it along the common
@@ -160,12 +181,18 @@ IntersectionReport intersectionHere(Point3 A, Point3 B, Point3 C, Point3 A2, Poi
       return isVertex(a) && isVertex(b);
     };
     if (report.kind == 0 && r1 == 3 && isEdge(p1, p2, {A, B, C})) {
+      trace.path = Path::edgeInPlane;
       report = segmentTriangleIntersection(p1, p2, A2, B2, C2, scale);
     } else if (report.kind == 0 && r2 == 3 && isEdge(q1, q2, {A2, B2, C2})) {
+      trace.path = Path::edgeInPlane;
       report = segmentTriangleIntersection(q1, q2, A, B, C, scale);
     }
   }
-  return report.kind > 0 ? report : closestTouch({A, B, C}, {A2, B2, C2}, scale);
+  if (report.kind == 0) {
+    trace.path = Path::closestTouch;
+    report = closestTouch({A, B, C}, {A2, B2, C2}, scale);
+  }
+  return report;
 }
 
 // A figure whose largest coordinate exceeds this many times its own width is
@@ -214,12 +241,15 @@ std::optional<Point3> farCentre(const Point3 (&v)[6]) {
 } // namespace
 
 IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2,
-                                        Point3 C2) {
+                                        Point3 C2, IntersectionTrace *trace) {
+  IntersectionTrace unused;
+  IntersectionTrace &told = trace != nullptr ? *trace : unused;
   const Point3 v[6] = {A, B, C, A2, B2, C2};
   const std::optional<Point3> centre = farCentre(v);
   if (!centre) {
-    return intersectionHere(A, B, C, A2, B2, C2, 0.0);
+    return intersectionHere(A, B, C, A2, B2, C2, 0.0, told, trace != nullptr);
   }
+  told.centre = *centre;
   // Far figures are answered about their own centre, where the tolerance
   // follows their own size, but never below what their typed coordinates
   // resolve; the answer is moved back.
@@ -227,8 +257,9 @@ IntersectionReport triangleIntersection(Point3 A, Point3 B, Point3 C, Point3 A2,
   for (int i = 0; i < 6; ++i) {
     moved[i] = difference(*centre, v[i]);
   }
-  IntersectionReport report = intersectionHere(moved[0], moved[1], moved[2], moved[3], moved[4],
-                                               moved[5], roundingScale(v, 6));
+  IntersectionReport report =
+      intersectionHere(moved[0], moved[1], moved[2], moved[3], moved[4], moved[5],
+                       roundingScale(v, 6), told, trace != nullptr);
   for (int i = 0; i < report.kind; ++i) {
     const Point3 p = report.points[i];
     report.points[i] = {float(double(p.x) + centre->x), float(double(p.y) + centre->y),

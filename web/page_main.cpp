@@ -3,6 +3,7 @@
 // shows at and painted on the page's canvas (page.html), which holds what a
 // page has in the place of a window: its keys, pointer and touch.
 #include "app/answer.h"
+#include "app/working.h"
 #include "scene/layout.h"
 #include "scene/painter.h"
 #include "scene/space_camera.h"
@@ -85,8 +86,8 @@ public:
     double x = t.x;
     for (const TextPiece &piece : t.pieces) {
       const double width = textWidth(piece.text, t.size);
-      paintText(piece.text.c_str(), x, t.y, t.size, byte(piece.color.red),
-                byte(piece.color.green), byte(piece.color.blue), width);
+      paintText(piece.text.c_str(), x, t.y, t.size, byte(piece.color.red), byte(piece.color.green),
+                byte(piece.color.blue), width);
       x += width;
     }
   }
@@ -100,8 +101,8 @@ Orbit orbit;
 // The keys a page has: it has no window of its own to end, and its picture
 // takes keys only once it has the focus.
 const Hint kPageHint = {"klik na sliku, pa v: prikaz u prostoru", "s: cuvanje slike"};
-const Hint kPageSpaceHint = {"v: tri projekcije", "prevlacenje: okretanje",
-                             "tocak, +/-: uvecanje", "r: pocetni polozaj", "s: cuvanje slike"};
+const Hint kPageSpaceHint = {"v: tri projekcije", "prevlacenje: okretanje", "tocak, +/-: uvecanje",
+                             "r: pocetni polozaj", "s: cuvanje slike"};
 
 // `text` as a JSON string.
 std::string quoted(const std::string &text) {
@@ -138,7 +139,8 @@ template <typename Write> std::string printed(Write write) {
 // The dialogue's whole input, `size` bytes as typed, answered: as JSON, the
 // console text (the prompts, the answer and any refusal in the order a
 // terminal shows them, standard error beside standard output), the answer's
-// own sentence and points, and for a refusal the points that hold the slip.
+// own sentence and points, its working (--postupak), and for a refusal the
+// points that hold the slip.
 // The picture starts again from the three projections.
 extern "C" EMSCRIPTEN_KEEPALIVE const char *pageAnswer(const char *input, int size) {
   static std::string json;
@@ -156,11 +158,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char *pageAnswer(const char *input, int si
   const bool accepted = answer.result == DialogueResult::accepted;
   const std::string sentence =
       accepted ? printed([&](std::FILE *out) { printReport(out, answer.report); }) : "";
+  const std::string working =
+      accepted ? workingOf(answer.record.entries, answer.vertices, answer.report, answer.trace).text
+               : "";
   inSpace = false;
   orbit = startingOrbit(spaceFigures);
   json = "{\"console\":" + quoted(console) + ",\"answer\":" + quoted(sentence) +
-         ",\"accepted\":" + (accepted ? "true" : "false") +
-         ",\"refused\":" + std::to_string(answer.refusedPoints) + "}";
+         ",\"working\":" + quoted(working) + ",\"accepted\":" + (accepted ? "true" : "false") +
+         ",\"refused\":" + std::to_string(answer.record.refusedPoints) + "}";
   return json.c_str();
 }
 
