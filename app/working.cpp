@@ -226,6 +226,7 @@ public:
   }
 
   Writer &writer() { return out_; }
+  bool foundAny() const { return !exact_.empty(); }
 
   // The plane of triangle t (0 ABC, 1 A'B'C'), its normal shown as computed.
   void plane(int t) {
@@ -434,7 +435,7 @@ public:
       }
     }
     out_.heading("Najblize tacke trouglova.");
-    out_.line("Preseci nemaju zajednicku tacku, ali " + how + " na rastojanju ≈ " +
+    out_.line("Tacno racunato trouglovi nemaju zajednicku tacku, ali " + how + " na rastojanju ≈ " +
               number(std::sqrt(approximately(best))) + " < " + bound_ +
               ": smatra se da se trouglovi dodiruju u " + written(where) + ".");
     out_.point(where);
@@ -764,7 +765,9 @@ Working workingOf(const std::array<std::string, 18> &entries, const TrianglePair
       }
     }
   }
-  if (trace.path == Path::closestTouch) {
+  // The program found a point where exact arithmetic found none: the
+  // triangles come within its tolerance, at their closest approach.
+  if (trace.path == Path::closestTouch || (report.kind > 0 && !steps.foundAny())) {
     steps.closest();
   }
   Working working;

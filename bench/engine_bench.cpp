@@ -2,6 +2,8 @@
 // in the manner of Möller (1997) on the same inputs: read the ratio of the two
 // from one run. Rates are in pairs per second. Nothing is timed until the
 // reference has answered all 10,000 public pairs as they are labelled.
+#include "app/answer.h"
+#include "app/working.h"
 #include "bench/benchmark_pairs.h"
 #include "bench/moller_reference.h"
 #include "intersection/triangle_triangle.h"
@@ -9,10 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -49,6 +53,35 @@ BENCHMARK_CAPTURE(engine, crossing_segment, kCrossing);
 BENCHMARK_CAPTURE(reference, crossing_segment, kCrossing);
 BENCHMARK_CAPTURE(engine, coplanar_hexagon, kHexagon);
 BENCHMARK_CAPTURE(reference, coplanar_hexagon, kHexagon);
+
+// What --postupak adds to a pair: the engine with its trace, then the working
+// in exact fractions, for eighteen entries as a student types them.
+void working(benchmark::State &state, const char *typed) {
+  std::array<std::string, 18> entries;
+  TrianglePair v;
+  char *at = const_cast<char *>(typed);
+  for (int i = 0; i < 18; ++i) {
+    char *end = nullptr;
+    const float value = std::strtof(at, &end);
+    entries[i].assign(at, end);
+    (i % 3 == 0 ? v[i / 3].x : i % 3 == 1 ? v[i / 3].y : v[i / 3].z) = value;
+    at = end;
+  }
+  for (auto _ : state) {
+    IntersectionTrace trace;
+    const IntersectionReport report = answerPair(v, &trace);
+    benchmark::DoNotOptimize(workingOf(entries, v, report, trace));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK_CAPTURE(working, readme_pair, "0 0 0 50 10 5 10 50 50 50 50 0 0 50 50 40 0 10")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(working, decimals_far_out,
+                  "300.5 299.7 300.1 301.1 300.3 300.7 299.5 299.8 299.5 301.0 299.9 300.5 "
+                  "300.6 300.1 300.3 299.6 300.0 299.6")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(working, coplanar_hexagon, "0 4 0 -4 -2 0 4 -2 0 0 -4 0 -4 2 0 4 2 0")
+    ->Unit(benchmark::kMillisecond);
 
 // The 10,000 public benchmark pairs, half intersecting and half apart.
 std::vector<Pair> benchmarkPairs() {

@@ -8,6 +8,7 @@
 // touching and coplanar families are typed again as people type them, as
 // decimals, large numbers and far out, and must keep their answer.
 #include "app/coordinate.h"
+#include "app/working.h"
 #include "intersection/triangle_triangle.h"
 
 #include "support/checks.h"
@@ -26,6 +27,7 @@
 #include <numbers>
 #include <optional>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -506,6 +508,43 @@ bool nearChange(const Six &v, const std::vector<V> &truth, const Typed &typed) {
   return beyond(answer, expected) || beyond(expected, answer);
 }
 
+long double largestOf(const Point3 *p) {
+  long double largest = 0;
+  for (int i = 0; i < 6; ++i) {
+    largest = std::max({largest, (long double)std::fabs(p[i].x), (long double)std::fabs(p[i].y),
+                        (long double)std::fabs(p[i].z)});
+  }
+  return largest;
+}
+
+// What is wrong with the working of the answer to the points `p`, typed as
+// the eighteen entries of `line`: its points are not the answer's, each
+// within the tolerance of the exact one it names, or, `exactly` for integer
+// pairs, exact arithmetic along the program's steps found another kind.
+std::string workingFaults(const std::string &line, const Point3 *p, bool exactly) {
+  std::array<std::string, 18> entries;
+  std::istringstream words(line);
+  for (std::string &entry : entries) {
+    words >> entry;
+  }
+  IntersectionTrace trace;
+  const IntersectionReport r = triangleIntersection(p[0], p[1], p[2], p[3], p[4], p[5], &trace);
+  const Working working = workingOf(entries, {p[0], p[1], p[2], p[3], p[4], p[5]}, r, trace);
+  if (int(working.points.size()) != r.kind || (exactly && working.exactKind != r.kind)) {
+    return "the working's " + std::to_string(working.points.size()) + " points, " +
+           std::to_string(working.exactKind) + " exactly, for kind " + std::to_string(r.kind);
+  }
+  for (int i = 0; i < r.kind; ++i) {
+    const V named =
+        approximately(Q3{Q(working.points[i].x), Q(working.points[i].y), Q(working.points[i].z)});
+    const V printed = checks::of(r.points[i]);
+    if (!(std::sqrt(dot(named - printed, named - printed)) < 1e-5L * largestOf(p))) {
+      return "the working's point " + std::to_string(i) + " away from the answer's";
+    }
+  }
+  return "";
+}
+
 std::string familyName(const ::testing::TestParamInfo<Family> &info) {
   const char *const names[] = {"general",      "coplanar",      "shared",
                                "collinear",    "bothCollinear", "far",
@@ -546,13 +585,12 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
              {exact(v[0]), exact(v[1]), exact(v[2]), exact(v[3]), exact(v[4]), exact(v[5])})) {
       truth.push_back(approximately(corner));
     }
-    const float largest =
-        std::max({std::fabs(p[0].x), std::fabs(p[0].y), std::fabs(p[0].z), std::fabs(p[1].x),
-                  std::fabs(p[1].y), std::fabs(p[1].z), std::fabs(p[2].x), std::fabs(p[2].y),
-                  std::fabs(p[2].z), std::fabs(p[3].x), std::fabs(p[3].y), std::fabs(p[3].z),
-                  std::fabs(p[4].x), std::fabs(p[4].y), std::fabs(p[4].z), std::fabs(p[5].x),
-                  std::fabs(p[5].y), std::fabs(p[5].z)});
-    ASSERT_EQ(coinciding ? "" : wrongBeside(r, truth, 1e-5L * largest), "") << "pair " << n;
+    std::string line;
+    for (const I3 &x : v) {
+      line += std::to_string(x.x) + " " + std::to_string(x.y) + " " + std::to_string(x.z) + " ";
+    }
+    ASSERT_EQ(coinciding ? "" : wrongBeside(r, truth, 1e-5L * largestOf(p)), "") << "pair " << n;
+    ASSERT_EQ(coinciding ? "" : workingFaults(line, p, true), "") << "pair " << n << ": " << line;
     if (GetParam() == moved) {
       if (const auto by = farOffset(p, r.kind, random)) {
         Point3 m[6];
@@ -605,6 +643,8 @@ TEST_P(TrianglePairs, AgreeWithExactArithmetic) {
         continue;
       }
       ASSERT_EQ(wrong, "") << as.name << ", pair " << n << ": " << as.line;
+      ASSERT_EQ(workingFaults(as.line, t, false), "")
+          << as.name << ", pair " << n << ": " << as.line;
       ASSERT_EQ(triangleIntersection(t[3], t[4], t[5], t[0], t[1], t[2]).kind, answer.kind)
           << as.name << ", pair " << n << " swapped";
       typed += as.line;

@@ -40,7 +40,7 @@ function check(ok, what) {
 function nativeAnswer(input) {
   const svg = join(work, 'picture.svg');
   rmSync(svg, { force: true });
-  const run = spawnSync('sh', ['-c', `"${native}" --picture "${svg}" 2>&1`], { input });
+  const run = spawnSync('sh', ['-c', `"${native}" --postupak --picture "${svg}" 2>&1`], { input });
   const marks = { dots: [], labels: [] };
   try {
     const text = readFileSync(svg, 'utf8');
@@ -52,9 +52,11 @@ function nativeAnswer(input) {
   } catch {
     // A refused input writes no picture.
   }
-  const printed = run.stdout.toString();
+  const all = run.stdout.toString();
+  const steps = all.indexOf('\nPostupak,');
+  const printed = steps < 0 ? all : all.slice(0, steps);
   const answer = printed.slice(printed.lastIndexOf(':\n') + 2);
-  return { printed, answer, marks };
+  return { printed, answer, working: steps < 0 ? '' : all.slice(steps + 1), marks };
 }
 
 // Faults of a screenshot of the picture against the marks: each dot in its
@@ -150,6 +152,10 @@ try {
             `${c.name}: ${marked.join(', ')} marked, the reason beside it and in the answer: ${told}`);
     } else {
       check(marked.length === 0 && told === expected.answer, `${c.name}: the answer first: ${told}`);
+      const working = await tab.$eval('#postupak', (section) => ({
+        folded: !section.open, text: section.querySelector('pre').textContent }));
+      check(working.folded && working.text === expected.working,
+            `${c.name}: the working, folded, as --postupak prints it`);
       const wrong = await pictureFaults(browser, await picture(tab), expected.marks);
       check(wrong.length === 0,
             `${c.name}: ${expected.marks.dots.length} dots and ${expected.marks.labels.length} labels where the native picture has them ${wrong.join('; ')}`);
