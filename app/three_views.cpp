@@ -106,6 +106,16 @@ void fillScene(Point3 A, Point3 B, Point3 C, Point3 A2, Point3 B2, Point3 C2,
     for (int i = 0; i < cornerCount; ++i) {
       addPoint(project(corners[i], view, placement), kIntersectionColor);
     }
+    // The polygon's interior, its corners taken around it, under the edges.
+    if (cornerCount >= 3) {
+      int order[6];
+      cornersAround(corners, cornerCount, order);
+      ScenePolygon polygon{{}, kIntersectionColor};
+      for (int i = 0; i < cornerCount; ++i) {
+        polygon.corners.push_back(project(corners[order[i]], view, placement));
+      }
+      addPolygon(polygon);
+    }
     // Corners come in the order found, not around the polygon: joining every
     // pair draws the outline whatever that order.
     for (int i = 0; i < cornerCount; ++i) {

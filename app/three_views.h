@@ -26,7 +26,9 @@ ViewPlacement placeViews(const Point3 *points, int count);
 // placed by placeViews over the six vertices (the intersection lies inside
 // both triangles, so it never widens a spread): XY, then XZ, then YZ. In each view: the vertices
 // and then the edges of the first triangle in blue (AB, BC, AC) and of the second in green (A'B',
-// A'C', B'C'), then the intersection in red, its corners joined pairwise; then the view's label
+// A'C', B'C'), then the intersection in red, its corners joined pairwise, and
+// a polygon of 3 to 6 corners also as a polygon, its corners taken around it,
+// whose inside the picture fills; then the view's label
 // ("XY", "XZ", "YZ"), centred on the view's width at the lowest point drawn in
 // any view; then a letter for each vertex and corner, at its dot, in the order
 // A, B, C, A', B', C', M, N, P, Q, R, S. Only the first `result` slots are

@@ -41,10 +41,15 @@ public:
 
   void line(const PictureLine &line) override {
     setRgb(line.color);
+    if (line.dashed) {
+      glEnable(GL_LINE_STIPPLE);
+      glLineStipple(1, 0x0F0F); // four pixels drawn, four left out
+    }
     glBegin(GL_LINES);
     glVertex2d(line.x1, line.y1);
     glVertex2d(line.x2, line.y2);
     glEnd();
+    glDisable(GL_LINE_STIPPLE);
   }
 
   void dot(const PictureDot &dot) override {

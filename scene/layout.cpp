@@ -187,16 +187,33 @@ PictureText place(Placer &placer, PictureText text, double x, double y,
 }
 
 // Places one label for each group of `letters` (joinedLabels): its letters in
-// their shades, faded for faint ones, joined by black signs "=".
-void placeLetters(Placer &placer, const std::vector<PlacedLetter> &letters, Picture &picture) {
-  for (const std::vector<PlacedLetter> &group : joinedLabels(letters)) {
+// their shades, faded for faint ones, "=" joining the letters of one point
+// and ", " the points, both in black.
+void placeLetters(Placer &placer, const std::vector<PlacedLetter> &letters, const Style &style,
+                  Picture &picture) {
+  for (std::vector<PlacedLetter> group : joinedLabels(letters)) {
+    // The letters of each point together, the points in the order of their
+    // first letters.
+    const auto samePoint = [](const PlacedLetter &a, const PlacedLetter &b) {
+      return a.at[0] == b.at[0] && a.at[1] == b.at[1] && a.at[2] == b.at[2];
+    };
+    std::stable_sort(group.begin(), group.end(), [&](const PlacedLetter &a, const PlacedLetter &b) {
+      const auto first = [&](const PlacedLetter &x) {
+        return std::find_if(group.begin(), group.end(),
+                            [&](const PlacedLetter &y) { return samePoint(x, y); }) -
+               group.begin();
+      };
+      return first(a) < first(b);
+    });
     PictureText text{0.0, 0.0, kTextSize, {}};
-    for (const PlacedLetter &letter : group) {
-      if (&letter != &group.front()) {
-        text.pieces.push_back({"=", kBlack});
+    for (std::size_t i = 0; i < group.size(); ++i) {
+      if (i > 0) {
+        text.pieces.push_back({samePoint(group[i - 1], group[i]) ? "=" : ", ", kBlack});
       }
-      const Rgb shade = letterColorOf(letter.color).value_or(kBlack);
-      text.pieces.push_back({letter.text, letter.faint ? faded(shade) : shade});
+      const ColorIndex c = group[i].color;
+      const Rgb shade = c >= 0 && c < 3 ? style.letters[c] : letterColorOf(c).value_or(kBlack);
+      text.pieces.push_back(
+          {group[i].text, group[i].faint ? faded(shade, style.background) : shade});
     }
     // Beside the first letter's dot; the others lie within a few pixels of
     // the group's dots, and the label keeps clear of them all.
@@ -233,7 +250,11 @@ Box roomAbove(const Picture &picture) {
   return {1.0, 1.0, picture.width - 1.0, bottom};
 }
 
-Rgb rgbOf(ColorIndex index) { return colorOf(index).value_or(kBlack); }
+// The colour of the table's `index` in `style`: the figures' own, else the
+// table's.
+Rgb rgbOf(ColorIndex index, const Style &style) {
+  return index >= 0 && index < 3 ? style.figures[index] : colorOf(index).value_or(kBlack);
+}
 
 // The smallest rectangle around the scene's marks; from (0, 0) to (1024, 700)
 // when it has none.
@@ -269,15 +290,16 @@ Box boxOf(const PictureText &text) {
           text.y + descentOf(text.size)};
 }
 
-Rgb faded(Rgb color) {
-  return {(color.red + kBackground.red) / 2.0f, (color.green + kBackground.green) / 2.0f,
-          (color.blue + kBackground.blue) / 2.0f};
+Rgb faded(Rgb color, Rgb background) {
+  return {(color.red + background.red) / 2.0f, (color.green + background.green) / 2.0f,
+          (color.blue + background.blue) / 2.0f};
 }
 
-Picture layOut(const Scene &scene, int width, int height, const Hint &hint) {
+Picture layOut(const Scene &scene, int width, int height, const Hint &hint, const Style &style) {
   Picture picture;
   picture.width = width;
   picture.height = height;
+  picture.background = style.background;
   picture.hint = hintLines(hint, width, height);
   const double hintRoom = picture.hint.empty() ? 0.0 : kHintLine * double(picture.hint.size());
   const double bottom = kSideMargin + hintRoom;
@@ -314,23 +336,34 @@ Picture layOut(const Scene &scene, int width, int height, const Hint &hint) {
                                py(circle.center.y + circle.radius * std::sin(a)),
                                px(circle.center.x + circle.radius * std::cos(b)),
                                py(circle.center.y + circle.radius * std::sin(b)),
-                               rgbOf(circle.color)});
+                               rgbOf(circle.color, style)});
     }
   }
   for (const SceneLine &line : scene.lines) {
     constexpr double kReach = 100.0;
-    picture.edges.push_back({px(line.point.x + kReach * line.direction.x),
-                             py(line.point.y + kReach * line.direction.y),
-                             px(line.point.x - kReach * line.direction.x),
-                             py(line.point.y - kReach * line.direction.y), rgbOf(line.color)});
+    picture.edges.push_back(
+        {px(line.point.x + kReach * line.direction.x), py(line.point.y + kReach * line.direction.y),
+         px(line.point.x - kReach * line.direction.x), py(line.point.y - kReach * line.direction.y),
+         rgbOf(line.color, style)});
   }
   for (const SceneSegment &segment : scene.segments) {
     picture.edges.push_back({px(segment.start.x), py(segment.start.y), px(segment.end.x),
-                             py(segment.end.y), rgbOf(segment.color)});
+                             py(segment.end.y), rgbOf(segment.color, style),
+                             style.dashSecond && segment.color == pointColor(3)});
+  }
+  // An overlap's polygon, filled from its first corner, under every edge.
+  for (const ScenePolygon &polygon : scene.polygons) {
+    const std::vector<ScenePoint> &c = polygon.corners;
+    for (std::size_t i = 1; i + 1 < c.size(); ++i) {
+      picture.faces.push_back({{px(c[0].x), px(c[i].x), px(c[i + 1].x)},
+                               {py(c[0].y), py(c[i].y), py(c[i + 1].y)},
+                               kFaceTints[pointColor(6)],
+                               kFaceAlpha});
+    }
   }
   Placer placer;
   for (const ScenePoint &point : scene.points) {
-    picture.dots.push_back({px(point.x), py(point.y), rgbOf(point.color)});
+    picture.dots.push_back({px(point.x), py(point.y), rgbOf(point.color, style)});
     const PictureDot &dot = picture.dots.back();
     placer.dots.push_back(grown({dot.x, dot.y, dot.x, dot.y}, kDotSize / 2.0));
   }
@@ -355,10 +388,15 @@ Picture layOut(const Scene &scene, int width, int height, const Hint &hint) {
     std::vector<PlacedLetter> letters;
     for (const SceneLetter &letter : scene.letters) {
       if (letter.view == view) {
-        letters.push_back({px(letter.x), py(letter.y), letter.text, letter.color});
+        letters.push_back({px(letter.x),
+                           py(letter.y),
+                           letter.text,
+                           letter.color,
+                           false,
+                           {letter.x, letter.y, 0.0}});
       }
     }
-    placeLetters(placer, letters, picture);
+    placeLetters(placer, letters, style, picture);
   }
   return picture;
 }
@@ -371,10 +409,11 @@ Rgb seenThrough(Rgb color, Rgb tint) {
 }
 
 Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int height,
-                    const Hint &hint) {
+                    const Hint &hint, const Style &style) {
   Picture picture;
   picture.width = width;
   picture.height = height;
+  picture.background = style.background;
   picture.hint = hintLines(hint, width, height);
   const SpaceCamera camera = spaceCamera(figures, orbit, width, height);
   const int corners = cornerCount(figures);
@@ -431,7 +470,7 @@ Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int hei
   };
   // A line from a to b in `color`, in pieces: where a face hides a piece it is
   // drawn in `behind` instead.
-  const auto line = [&](Vec3 a, Vec3 b, Rgb color, Rgb behind) {
+  const auto line = [&](Vec3 a, Vec3 b, Rgb color, Rgb behind, bool dashed) {
     const auto seen = segmentInFront(a, b);
     if (!seen) {
       return;
@@ -449,7 +488,7 @@ Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int hei
       if (k == kPieces || behindNow != hidden(along((k + 0.5) / kPieces))) {
         const auto [x1, y1] = screen(along(double(start) / kPieces));
         const auto [x2, y2] = screen(along(double(k) / kPieces));
-        picture.edges.push_back({x1, y1, x2, y2, behindNow ? behind : color});
+        picture.edges.push_back({x1, y1, x2, y2, behindNow ? behind : color, dashed});
         start = k;
       }
     }
@@ -476,16 +515,16 @@ Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int hei
   // The axes first, so that every edge and dot is drawn over them; the
   // triangles' edges; the intersection's outline over all.
   for (const Vec3 &end : camera.axesEnd) {
-    line(camera.axesStart, end, kAxisColor, faded(kAxisColor));
+    line(camera.axesStart, end, kAxisColor, faded(kAxisColor, style.background), false);
   }
   for (const int first : {0, 3}) {
-    const Rgb color = rgbOf(pointColor(first));
+    const Rgb color = rgbOf(pointColor(first), style);
     const Rgb behind = seenThrough(color, kFaceTints[pointColor(3 - first)]);
     for (int i = 0; i < 3; ++i) {
-      line(at[first + i], at[first + (i + 1) % 3], color, behind);
+      line(at[first + i], at[first + (i + 1) % 3], color, behind, style.dashSecond && first == 3);
     }
   }
-  const Rgb red = rgbOf(pointColor(6));
+  const Rgb red = rgbOf(pointColor(6), style);
   for (int i = 0; corners >= 2 && i < (corners == 2 ? 1 : corners); ++i) {
     if (const auto seen = segmentInFront(outline[i], outline[(i + 1) % corners])) {
       const auto [x1, y1] = screen(seen->first);
@@ -502,13 +541,13 @@ Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int hei
     if (depth(at[i]) < camera.nearPlane) {
       continue;
     }
-    const Rgb color = rgbOf(pointColor(i));
+    const Rgb color = rgbOf(pointColor(i), style);
     const bool behind = i < 6 && hidden(at[i]);
     const auto [x, y] = screen(at[i]);
     picture.dots.push_back(
         {x, y, behind ? seenThrough(color, kFaceTints[pointColor(i < 3 ? 3 : 0)]) : color});
     placer.dots.push_back(grown({x, y, x, y}, kDotSize / 2.0));
-    letters.push_back({x, y, kPointLetters[i], pointColor(i), behind});
+    letters.push_back({x, y, kPointLetters[i], pointColor(i), behind, {at[i].x, at[i].y, at[i].z}});
   }
   placer.lines = picture.edges;
   placer.room = roomAbove(picture);
@@ -518,9 +557,10 @@ Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int hei
     const auto [x, y] = screen(camera.axesEnd[axis]);
     const char *const names[3] = {"X", "Y", "Z"};
     const bool behind = hidden(camera.axesEnd[axis]);
-    PictureText name{0.0, 0.0, kTextSize, {{names[axis], behind ? faded(kAxisColor) : kAxisColor}}};
+    const Rgb shade = behind ? faded(kAxisColor, style.background) : kAxisColor;
+    PictureText name{0.0, 0.0, kTextSize, {{names[axis], shade}}};
     picture.names.push_back(place(placer, name, x, y, picture.leaders));
   }
-  placeLetters(placer, letters, picture);
+  placeLetters(placer, letters, style, picture);
   return picture;
 }

@@ -23,6 +23,7 @@ struct PictureLine { // one pixel wide
   double x2 = 0.0;
   double y2 = 0.0;
   Rgb color{};
+  bool dashed = false;
 };
 
 // A filled triangle, its colour laid over what is drawn before it with the
@@ -65,6 +66,31 @@ Box boxOf(const PictureText &text);
 // The pictures' background, unless a picture asks for another.
 inline constexpr Rgb kBackground{0.9f, 0.9f, 0.8f};
 
+// The colours a picture is drawn in: its background; the figures' edges and
+// dots, red, green and blue as pointColor numbers them; their letters; and
+// whether the second triangle's edges are dashed.
+struct Style {
+  Rgb background;
+  Rgb figures[3];
+  Rgb letters[3];
+  bool dashSecond;
+};
+
+// The screen's: the window's, the files' and the page's.
+inline constexpr Style kScreenStyle{kBackground,
+                                    {{1.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, {0.0f, 0.0f, 1.0f}},
+                                    {{0.75f, 0.0f, 0.0f}, {0.0f, 0.4f, 0.0f}, {0.0f, 0.0f, 1.0f}},
+                                    false};
+
+// Paper's: white, each colour dark enough to stand out from it by a contrast
+// ratio of at least 3 : 1 (about 5.7 for red, 5.1 for green, 9.6 for blue,
+// more for the letters), and the second triangle dashed, so that a page reads
+// in greyscale too.
+inline constexpr Style kPrintStyle{{1.0f, 1.0f, 1.0f},
+                                   {{0.8f, 0.0f, 0.0f}, {0.0f, 0.5f, 0.0f}, {0.0f, 0.0f, 0.8f}},
+                                   {{0.7f, 0.0f, 0.0f}, {0.0f, 0.4f, 0.0f}, {0.0f, 0.0f, 0.7f}},
+                                   true};
+
 struct Picture {
   int width = 0;
   int height = 0;
@@ -90,12 +116,17 @@ extern const Hint kWindowSpaceHint;
 // all, as large as leaves kSideMargin pixels free at the sides and the top and
 // room for the names and the hint at the bottom, the drawn box centred. Each
 // view's name is written centred under it, kNameDrop pixels below the lowest
-// dot of any view. The letters of each view are joined where their dots fall
-// within kJoinRadius pixels of each other, and each label is placed beside
-// its dot where that is free, up and to the right first, else farther off with
-// a leader line to the dot. The hint is written at the bottom left, its pieces three spaces
-// apart, wrapped onto more lines where the width runs out.
-Picture layOut(const Scene &scene, int width, int height, const Hint &hint);
+// dot of any view. The letters of each view are joined into one label where
+// their dots fall within kJoinRadius pixels of each other: "=" between letters
+// of one point (equal in the view's two coordinates), ", " between points
+// that only lie close, as "B=C', M, N". Each label is placed beside its dot
+// where that is free, up and to the right first, else farther off with a
+// leader line to the dot. An overlap's polygon is filled with a translucent
+// red under the edges that join its corners. The hint is written at the
+// bottom left, its pieces three spaces apart, wrapped onto more lines where
+// the width runs out. The figures are drawn in `style`'s colours.
+Picture layOut(const Scene &scene, int width, int height, const Hint &hint,
+               const Style &style = kScreenStyle);
 
 inline constexpr int kSideMargin = 24;
 inline constexpr int kNameDrop = 18;
@@ -112,7 +143,7 @@ inline constexpr int kNameDrop = 18;
 // layOut places a label, and each axis is named beside its end, fainter where
 // a face hides that end.
 Picture layOutSpace(const SpaceFigures &figures, Orbit orbit, int width, int height,
-                    const Hint &hint);
+                    const Hint &hint, const Style &style = kScreenStyle);
 
 // How much of what lies behind a face shows through it, and the faces' tints,
 // red, green and blue as pointColor numbers them.
@@ -124,4 +155,4 @@ inline constexpr Rgb kFaceTints[3] = {
 Rgb seenThrough(Rgb color, Rgb tint);
 
 // The colour `color` faded halfway into the background: for what a face hides.
-Rgb faded(Rgb color);
+Rgb faded(Rgb color, Rgb background = kBackground);

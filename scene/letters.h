@@ -34,6 +34,7 @@ struct PlacedLetter {
   const char *text = "";
   ColorIndex color = kDefaultColor;
   bool faint = false;
+  double at[3] = {}; // the point in the view's own coordinates: equal letters name one point
 };
 
 // Dots at most this many pixels apart share one label: closer, their letters

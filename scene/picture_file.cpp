@@ -46,6 +46,9 @@ template <typename Write> std::string intoFile(const char *path, const char *mod
   return "";
 }
 
+// The dashes of a dashed line, and the gaps between them, in pixels.
+constexpr double kDash = 4.0;
+
 void setSource(cairo_t *cr, Rgb color) {
   cairo_set_source_rgb(cr, color.red, color.green, color.blue);
 }
@@ -75,6 +78,8 @@ public:
   void line(const PictureLine &line) override {
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
     setSource(cr_, line.color);
+    const double dashes[2] = {kDash, kDash};
+    cairo_set_dash(cr_, dashes, line.dashed ? 2 : 0, 0.0);
     // Through the middle of the pixels, as a one-pixel line is rasterised.
     cairo_move_to(cr_, line.x1 + 0.5, line.y1 + 0.5);
     cairo_line_to(cr_, line.x2 + 0.5, line.y2 + 0.5);
@@ -180,9 +185,9 @@ public:
   }
 
   void line(const PictureLine &line) override {
-    std::fprintf(out_, "<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"%s\"/>\n",
+    std::fprintf(out_, "<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"%s\"%s/>\n",
                  line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5,
-                 hex(line.color).c_str());
+                 hex(line.color).c_str(), line.dashed ? " stroke-dasharray=\"4 4\"" : "");
   }
 
   void dot(const PictureDot &dot) override {
@@ -190,8 +195,16 @@ public:
                  kDotSize / 2.0, hex(dot.color).c_str());
   }
 
+  // Its width as the layout planned it, whichever font the viewer has.
   void text(const PictureText &text) override {
-    std::fprintf(out_, "<text x=\"%g\" y=\"%g\" font-size=\"%d\">", text.x, text.y, text.size);
+    int width = 0;
+    for (const TextPiece &piece : text.pieces) {
+      width += textWidth(piece.text, text.size);
+    }
+    std::fprintf(out_,
+                 "<text x=\"%g\" y=\"%g\" font-size=\"%d\" textLength=\"%d\" "
+                 "lengthAdjust=\"spacingAndGlyphs\">",
+                 text.x, text.y, text.size, width);
     for (const TextPiece &piece : text.pieces) {
       std::fprintf(out_, "<tspan fill=\"%s\">%s</tspan>", hex(piece.color).c_str(),
                    escaped(piece.text).c_str());
@@ -257,4 +270,69 @@ std::string writePixelsAsPng(const char *path, const unsigned char *pixels, int 
       intoFile(path, "wbx", [&](std::FILE *out) { return writePng(surface, out); });
   cairo_surface_destroy(surface);
   return reason;
+}
+
+PdfPages::PdfPages(const char *path) {
+  errno = 0;
+  file_ = std::fopen(path, "wb");
+  if (file_ == nullptr) {
+    reason_ = std::strerror(errno);
+    return;
+  }
+  surface_ = cairo_pdf_surface_create_for_stream(writeToFile, file_, kWidth, kHeight);
+  cr_ = cairo_create(surface_);
+}
+
+PdfPages::~PdfPages() { finish(); }
+
+void PdfPages::text(double x, double y, double size, const std::string &text, bool bold,
+                    bool monospace) {
+  if (cr_ == nullptr) {
+    return;
+  }
+  cairo_select_font_face(cr_, monospace ? "Liberation Mono" : "Liberation Sans",
+                         CAIRO_FONT_SLANT_NORMAL,
+                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr_, size);
+  cairo_set_source_rgb(cr_, 0.0, 0.0, 0.0);
+  cairo_move_to(cr_, x, y);
+  cairo_show_text(cr_, text.c_str());
+}
+
+void PdfPages::picture(const Picture &picture, double x, double y, double scale) {
+  if (cr_ == nullptr) {
+    return;
+  }
+  cairo_save(cr_);
+  cairo_translate(cr_, x, y);
+  cairo_scale(cr_, scale, scale);
+  cairo_rectangle(cr_, 0.0, 0.0, picture.width, picture.height);
+  cairo_clip(cr_);
+  CairoPainter painter(cr_);
+  paint(picture, painter);
+  cairo_restore(cr_);
+}
+
+void PdfPages::nextPage() {
+  if (cr_ != nullptr) {
+    cairo_show_page(cr_);
+  }
+}
+
+std::string PdfPages::finish() {
+  if (cr_ != nullptr) {
+    cairo_destroy(cr_);
+    cr_ = nullptr;
+    cairo_surface_finish(surface_);
+    const bool written = cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(surface_);
+    const bool flushed = std::fflush(file_) == 0 && !std::ferror(file_);
+    const int reason = errno;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!written || !flushed || !closed) {
+      reason_ = std::strerror(reason != 0 ? reason : errno != 0 ? errno : EIO);
+    }
+  }
+  return reason_;
 }

@@ -2,6 +2,7 @@
 
 #include "scene/layout.h"
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,3 +26,35 @@ std::string writePictureFile(const char *path, PictureFormat format, const Pictu
 // them. The file must not exist yet. Gives the system's reason when it cannot
 // be written.
 std::string writePixelsAsPng(const char *path, const unsigned char *pixels, int width, int height);
+
+// A document of A4 pages, portrait, written to a PDF file page by page: text
+// and pictures placed in points (1/72 inch) from each page's top left corner.
+class PdfPages {
+public:
+  static constexpr double kWidth = 595.276;
+  static constexpr double kHeight = 841.89;
+
+  // Opens the file at `path`; what cannot be opened, finish reports.
+  explicit PdfPages(const char *path);
+  ~PdfPages();
+  PdfPages(const PdfPages &) = delete;
+  PdfPages &operator=(const PdfPages &) = delete;
+
+  // One line of `text` in Liberation Sans of `size` points (bold, or
+  // Liberation Mono), its baseline starting at (x, y).
+  void text(double x, double y, double size, const std::string &text, bool bold = false,
+            bool monospace = false);
+  // `picture` with its top left corner at (x, y), `scale` points to a pixel.
+  void picture(const Picture &picture, double x, double y, double scale);
+  // Ends the page and begins the next.
+  void nextPage();
+  // Ends the last page and closes the file: the system's reason when it
+  // could not be written, else an empty text.
+  std::string finish();
+
+private:
+  std::FILE *file_ = nullptr;
+  std::string reason_;
+  struct _cairo_surface *surface_ = nullptr;
+  struct _cairo *cr_ = nullptr;
+};

@@ -1,5 +1,7 @@
 #include "scene/scene_store.h"
 
+#include <utility>
+
 Scene scene;
 
 namespace {
@@ -58,3 +60,5 @@ void addSegment(SceneSegment segment, ColorIndex color) {
 void addLabel(SceneLabel label) { scene.labels.push_back(label); }
 
 void addLetter(SceneLetter letter) { scene.letters.push_back(letter); }
+
+void addPolygon(ScenePolygon polygon) { scene.polygons.push_back(std::move(polygon)); }

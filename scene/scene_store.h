@@ -2,6 +2,7 @@
 
 #include <list>
 #include <optional>
+#include <vector>
 
 // A drawing colour: 0 to 9 name the entries of colorOf; every other value,
 // negative ones included, has none.
@@ -74,6 +75,13 @@ struct SceneLetter {
   int view = 0;
 };
 
+// A polygon to fill, its corners in order around it: an overlap's interior.
+// Like a label, not a record of the drawing: it widens no bounds.
+struct ScenePolygon {
+  std::vector<ScenePoint> corners;
+  ColorIndex color = kDefaultColor;
+};
+
 // The drawable model. Lists keep their records in insertion order.
 struct Scene {
   SceneBounds bounds;
@@ -83,6 +91,7 @@ struct Scene {
   std::list<SceneCircle> circles;
   std::list<SceneLabel> labels;
   std::list<SceneLetter> letters;
+  std::list<ScenePolygon> polygons;
 };
 
 // The one scene of the process, filled before the window opens and only read
@@ -102,3 +111,6 @@ void addLabel(SceneLabel label);
 
 // Appends a copy of `letter`; the bounds stay as they are.
 void addLetter(SceneLetter letter);
+
+// Appends a copy of `polygon`; the bounds stay as they are.
+void addPolygon(ScenePolygon polygon);

@@ -63,11 +63,11 @@ struct SpaceCamera {
   Vec3 eye;         // where the camera stands
   double nearPlane; // distances from the eye between which all drawn lies;
   double farPlane;  // nearer than nearPlane is cut away
-  Vec3 axesStart;  // the origin, or the box's lowest corner when the
-                   // origin is more than one box diagonal away
-  Vec3 axesEnd[3]; // the ends of the X, Y and Z axes, where each leaves
-                   // the sphere 1.05 times the bounding one; one radius
-                   // from a start outside it
+  Vec3 axesStart;   // the origin, or the box's lowest corner when the
+                    // origin is more than one box diagonal away
+  Vec3 axesEnd[3];  // the ends of the X, Y and Z axes, where each leaves
+                    // the sphere 1.05 times the bounding one; one radius
+                    // from a start outside it
 };
 
 // The camera for `figures` at `orbit`: it looks at the centre of the six

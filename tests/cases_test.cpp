@@ -119,8 +119,8 @@ std::tuple<std::string, std::string, int> run(const std::string &args, const std
       for (const auto &process : std::filesystem::directory_iterator("/proc")) {
         std::error_code missing;
         std::string call; // the system call it waits in: read is 0 on x86-64, 63 on AArch64
-        if (pending == 0 && std::filesystem::read_symlink(process.path() / "fd/0", missing) ==
-                                terminalName) {
+        if (pending == 0 &&
+            std::filesystem::read_symlink(process.path() / "fd/0", missing) == terminalName) {
           std::ifstream(process.path() / "syscall") >> call;
         }
         if (call == "0" || call == "63") {
@@ -205,9 +205,27 @@ TEST(Program, WritesThePictureIntoAFile) {
   // <text> where the layout puts it, its letters in tspans of their colours.
   EXPECT_NE(svg.find("<tspan fill=\"#000000\">XZ</tspan>"), std::string::npos);
   EXPECT_NE(svg.find("<tspan fill=\"#000000\">=</tspan>"), std::string::npos);
+  // Each carries the width the layout planned, so that in any font no two
+  // labels' boxes overlap.
+  const auto count = [&](const std::string &what) {
+    const std::regex pattern(what);
+    return std::distance(std::sregex_iterator(svg.begin(), svg.end(), pattern), {});
+  };
+  EXPECT_EQ(count("<text "), count("<text [^>]* textLength=\"\\d+\" lengthAdjust="));
+  std::vector<Box> boxes;
   for (const PictureText &label : picture.labels) {
-    std::string text = "<text x=\"" + std::to_string(int(label.x)) + "\" y=\"" +
-                       std::to_string(int(label.y)) + "\" font-size=\"12\">";
+    std::smatch planned;
+    const std::string from = "<text x=\"" + std::to_string(int(label.x)) + "\" y=\"" +
+                             std::to_string(int(label.y)) + "\" font-size=\"12\" textLength=\"";
+    ASSERT_TRUE(std::regex_search(svg, planned, std::regex(from + "(\\d+)\"")));
+    const double width = std::stod(planned[1]);
+    for (const Box &other : boxes) {
+      EXPECT_TRUE(label.x >= other.right || label.x + width <= other.left || label.y <= other.top ||
+                  label.y - 12 >= other.bottom)
+          << from;
+    }
+    boxes.push_back({label.x, label.y - 12, label.x + width, label.y});
+    std::string text = from + planned[1].str() + "\" lengthAdjust=\"spacingAndGlyphs\">";
     for (const TextPiece &piece : label.pieces) {
       std::snprintf(at, sizeof at, "<tspan fill=\"#%02lx%02lx%02lx\">",
                     std::lround(piece.color.red * 255), std::lround(piece.color.green * 255),

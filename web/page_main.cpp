@@ -38,16 +38,18 @@ EM_JS(void, paintFace,
         drawing.closePath();
         drawing.fill();
       });
-EM_JS(void, paintLine, (double x1, double y1, double x2, double y2, int red, int green, int blue), {
-  const drawing = document.getElementById('slika').drawing;
-  drawing.strokeStyle = 'rgb(' + red + ',' + green + ',' + blue + ')';
-  drawing.lineWidth = 1;
-  drawing.beginPath();
-  // Through the middle of the pixels, as a one-pixel line is rasterised.
-  drawing.moveTo(x1 + 0.5, y1 + 0.5);
-  drawing.lineTo(x2 + 0.5, y2 + 0.5);
-  drawing.stroke();
-});
+EM_JS(void, paintLine,
+      (double x1, double y1, double x2, double y2, int red, int green, int blue, int dashed), {
+        const drawing = document.getElementById('slika').drawing;
+        drawing.strokeStyle = 'rgb(' + red + ',' + green + ',' + blue + ')';
+        drawing.lineWidth = 1;
+        drawing.setLineDash(dashed ? [ 4, 4 ] : []);
+        drawing.beginPath();
+        // Through the middle of the pixels, as a one-pixel line is rasterised.
+        drawing.moveTo(x1 + 0.5, y1 + 0.5);
+        drawing.lineTo(x2 + 0.5, y2 + 0.5);
+        drawing.stroke();
+      });
 EM_JS(void, paintDot, (double x, double y, int size, int red, int green, int blue), {
   const drawing = document.getElementById('slika').drawing;
   drawing.fillStyle = 'rgb(' + red + ',' + green + ',' + blue + ')';
@@ -77,7 +79,8 @@ public:
               byte(f.color.green), byte(f.color.blue), f.alpha);
   }
   void line(const PictureLine &l) override {
-    paintLine(l.x1, l.y1, l.x2, l.y2, byte(l.color.red), byte(l.color.green), byte(l.color.blue));
+    paintLine(l.x1, l.y1, l.x2, l.y2, byte(l.color.red), byte(l.color.green), byte(l.color.blue),
+              l.dashed);
   }
   void dot(const PictureDot &d) override {
     paintDot(d.x, d.y, kDotSize, byte(d.color.red), byte(d.color.green), byte(d.color.blue));

@@ -132,6 +132,60 @@ inline std::string pictureFaultsOf(const Picture &picture) {
       return "a label away from every dot";
     }
   }
+  // Labels come view by view, each letter of a view in one of them: "="
+  // joins the letters of one point of that view, ", " those of points apart.
+  std::vector<std::string> used;
+  int view = 0;
+  for (const PictureText &label : picture.labels) {
+    for (std::size_t k = 0; k < label.pieces.size(); k += 2) {
+      view += std::ranges::count(used, label.pieces[k].text) > 0 ? 1 : 0;
+      used = std::ranges::count(used, label.pieces[k].text) > 0 ? std::vector<std::string>{} : used;
+      used.push_back(label.pieces[k].text);
+    }
+    const auto at = [&](const std::string &text) {
+      const auto letter = std::ranges::find_if(
+          scene.letters, [&](const SceneLetter &l) { return l.view == view && text == l.text; });
+      return std::pair{letter->x, letter->y};
+    };
+    for (std::size_t k = 1; k + 1 < label.pieces.size(); k += 2) {
+      if ((label.pieces[k].text == "=") !=
+          (at(label.pieces[k - 1].text) == at(label.pieces[k + 1].text))) {
+        return "a label joins " + label.pieces[k - 1].text + label.pieces[k].text +
+               label.pieces[k + 1].text + " in view " + std::to_string(view);
+      }
+    }
+  }
+  // An overlap's fill: every corner of every face at a corner of the polygon,
+  // and the faces of one view's fan all turning one way, as they do only
+  // when its corners are taken around the polygon.
+  for (std::size_t i = 1; i < picture.faces.size(); ++i) {
+    const PictureFace &a = picture.faces[i - 1];
+    const PictureFace &b = picture.faces[i];
+    // Its sign where the face is more than two pixels high (its corners are
+    // whole pixels, so a flat polygon's faces may turn either way), else 0.
+    const auto turn = [](const PictureFace &f) {
+      const double twice =
+          (f.x[1] - f.x[0]) * (f.y[2] - f.y[0]) - (f.y[1] - f.y[0]) * (f.x[2] - f.x[0]);
+      double side = 0.0;
+      for (int k = 0; k < 3; ++k) {
+        side = std::max(side, std::hypot(f.x[(k + 1) % 3] - f.x[k], f.y[(k + 1) % 3] - f.y[k]));
+      }
+      return std::fabs(twice) > 4.0 * side ? (twice > 0.0 ? 1 : -1) : 0;
+    };
+    if (a.x[0] == b.x[0] && a.y[0] == b.y[0] && turn(a) * turn(b) < 0) {
+      return "the fill's corners out of order around the polygon";
+    }
+  }
+  for (const PictureFace &face : picture.faces) {
+    for (int k = 0; k < 3; ++k) {
+      if (std::none_of(picture.dots.begin(), picture.dots.end(), [&](const PictureDot &d) {
+            return d.color.red == 1 && d.color.green == 0 &&
+                   std::hypot(d.x - face.x[k], d.y - face.y[k]) < 0.5;
+          })) {
+        return "a face of the fill off the polygon's corners";
+      }
+    }
+  }
   return "";
 }
 
