@@ -43,6 +43,13 @@ struct Batch {
   bool afterReturn = false; // a '\n' right after '\r' ends no second line
   bool mayOpenWithMark = true;
   int status = 0;
+  // For a listener: the line's entries as typed, its comment, and the
+  // comment line just above it.
+  SheetListener *listener = nullptr;
+  std::vector<std::string> entries;
+  std::string comment;
+  bool commented = false;
+  std::string commentAbove;
 };
 
 void writeLines(Batch &batch) {
@@ -90,6 +97,7 @@ void refuse(Batch &batch, const std::string &why) {
 // The end of a line: a line that held entries is one pair, answered or
 // refused; a blank line or a comment is passed over.
 void endLine(Batch &batch) {
+  SheetLine sheet;
   if (batch.count > 0) {
     ++batch.pair;
     TrianglePair v;
@@ -97,13 +105,17 @@ void endLine(Batch &batch) {
       v[i] = {batch.numbers[3 * i], batch.numbers[3 * i + 1], batch.numbers[3 * i + 2]};
     }
     if (batch.fault != EntryFault::none) {
-      refuse(batch, faultText(batch.refused, batch.fault));
+      sheet.refusal = faultText(batch.refused, batch.fault);
     } else if (batch.count != 18) {
-      refuse(batch, numbersCounted(batch.count) + " umesto 18");
+      sheet.refusal = numbersCounted(batch.count) + " umesto 18";
     } else if (hasCoincidingVertices(v)) {
-      refuse(batch, "temena trougla se poklapaju");
+      sheet.refusal = "temena trougla se poklapaju";
+    }
+    if (!sheet.refusal.empty()) {
+      refuse(batch, sheet.refusal);
     } else {
-      const IntersectionReport report = answerPair(v);
+      const IntersectionReport report =
+          answerPair(v, batch.listener != nullptr ? &sheet.trace : nullptr);
       batch.lines.push_back(char('0' + report.kind));
       for (int i = 0; i < report.kind; ++i) {
         appendCoordinate(batch.lines, report.points[i].x);
@@ -114,8 +126,22 @@ void endLine(Batch &batch) {
       if (batch.lines.size() >= kOutputBlock) {
         writeLines(batch);
       }
+      sheet.vertices = v;
+      sheet.report = report;
+    }
+    if (batch.listener != nullptr) {
+      sheet.pair = batch.pair;
+      sheet.line = batch.line;
+      sheet.comment = batch.commentAbove;
+      sheet.entries = batch.entries;
+      batch.listener->take(sheet);
     }
   }
+  // A line of a comment alone is the comment just above the next line.
+  batch.commentAbove = batch.count == 0 && batch.commented ? batch.comment : "";
+  batch.entries.clear();
+  batch.comment.clear();
+  batch.commented = false;
   batch.count = 0;
   batch.fault = EntryFault::none;
   ++batch.line;
@@ -137,6 +163,9 @@ void takeEntry(Batch &batch, std::string_view entry) {
   }
   if (batch.count < 18) {
     batch.numbers[batch.count] = coordinate.value;
+    if (batch.listener != nullptr) {
+      batch.entries.emplace_back(entry);
+    }
   }
   ++batch.count;
 }
@@ -163,8 +192,12 @@ void takeChunk(Batch &batch, const char *bytes, std::size_t size) {
     }
     batch.afterReturn = false;
     if (batch.inComment && !isLineEnd(c)) {
+      const std::size_t start = i;
       while (i < size && !isLineEnd(bytes[i])) {
         ++i;
+      }
+      if (batch.listener != nullptr && batch.comment.size() < 200) {
+        batch.comment.append(bytes + start, std::min(i - start, 200 - batch.comment.size()));
       }
       continue;
     }
@@ -174,6 +207,7 @@ void takeChunk(Batch &batch, const char *bytes, std::size_t size) {
         pending.clear();
       }
       batch.mayOpenWithMark = false;
+      batch.commented = batch.commented || c == '#';
       batch.inComment = c == '#' || (batch.inComment && !isLineEnd(c));
       if (isLineEnd(c)) {
         endLine(batch);
@@ -217,10 +251,12 @@ long readSome(std::FILE *in, char *buffer, std::size_t size) {
 
 } // namespace
 
-int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk) {
+int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk,
+             SheetListener *listener) {
   Batch batch;
   batch.out = out;
   batch.err = err;
+  batch.listener = listener;
   batch.lines.reserve(kOutputBlock + 1024);
   std::vector<char> buffer(std::max<std::size_t>(chunk, 1));
   long got = 0;
@@ -248,9 +284,9 @@ int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk) {
   return batch.status;
 }
 
-int runBatchFile(const char *path, std::FILE *out, std::FILE *err) {
+int runBatchFile(const char *path, std::FILE *out, std::FILE *err, SheetListener *listener) {
   if (path == nullptr || std::strcmp(path, "-") == 0) {
-    return runBatch(stdin, out, err);
+    return runBatch(stdin, out, err, 1 << 16, listener);
   }
   std::FILE *in = std::fopen(path, "rb");
   if (in == nullptr) {
@@ -258,7 +294,7 @@ int runBatchFile(const char *path, std::FILE *out, std::FILE *err) {
                  std::strerror(errno));
     return 2;
   }
-  const int status = runBatch(in, out, err);
+  const int status = runBatch(in, out, err, 1 << 16, listener);
   std::fclose(in);
   return status;
 }

@@ -1,7 +1,32 @@
 #pragma once
 
+#include "app/dialogue.h"
+#include "intersection/triangle_triangle.h"
+
 #include <cstddef>
 #include <cstdio>
+#include <string>
+#include <vector>
+
+// One pair line of a sheet, as the batch mode tells a listener of it (the
+// answer key's and the tasks' pages).
+struct SheetLine {
+  long long pair = 0;               // N, counting the pair lines from 1
+  long long line = 0;               // L, counting every line from 1
+  std::string comment;              // the comment line just above it, without its '#'
+  std::vector<std::string> entries; // its entries as typed, at most 18
+  std::string refusal;              // why it was refused; empty for an answered pair
+  TrianglePair vertices;            // for an answered pair: its points,
+  IntersectionReport report;        // its answer,
+  IntersectionTrace trace;          // and how the answer was reached
+};
+
+// Told of every pair line of a sheet, in order.
+class SheetListener {
+public:
+  virtual ~SheetListener() = default;
+  virtual void take(const SheetLine &line) = 0;
+};
 
 // The batch mode: many pairs, one line each, no dialogue and no window.
 //
@@ -28,9 +53,12 @@
 // bytes, so memory stays the same however long the input or an entry is.
 // Returns the exit status: 0 when every pair was answered, 1 when a line was
 // refused or `out` could not be written, 2 when `in` could not be read.
-int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk = 1 << 16);
+// `listener`, when given, is told of every pair line as it is answered.
+int runBatch(std::FILE *in, std::FILE *out, std::FILE *err, std::size_t chunk = 1 << 16,
+             SheetListener *listener = nullptr);
 
 // runBatch over the file at `path`, or over standard input when `path` is null
 // or "-"; a file that cannot be opened is reported on `err`, with the system's
 // reason, and gives 2.
-int runBatchFile(const char *path, std::FILE *out, std::FILE *err);
+int runBatchFile(const char *path, std::FILE *out, std::FILE *err,
+                 SheetListener *listener = nullptr);

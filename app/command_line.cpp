@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
 constexpr const char *kUsage =
     "Upotreba: presek-trouglova [OPCIJA] [X-OPCIJA]...\n"
-    "  ili:    presek-trouglova --batch [DATOTEKA]\n"
+    "  ili:    presek-trouglova --batch [DATOTEKA] [--key KLJUC.pdf] [--tasks ZADACI.pdf]\n"
+    "                                   [--postupak]\n"
     "  ili:    presek-trouglova --picture DATOTEKA\n"
     "  ili:    presek-trouglova --postupak\n"
     "Racuna presek dva trougla u prostoru, ispisuje ga i crta u tri projekcije.\n"
@@ -36,6 +40,10 @@ constexpr const char *kUsage =
     "                                  zapocinje komentar) i ispisuje red po paru:\n"
     "                                  vrstu preseka (0-6), pa njegove tacke\n"
     "                                  M, N, ... kao x y z, ili - za odbijen red\n"
+    "      --key KLJUC.pdf             uz --batch: kljuc resenja, stranu za svaki par\n"
+    "                                  (zadatak, tacke, odgovor u razlomcima, slike;\n"
+    "                                  uz --postupak i postupak na sledecoj strani)\n"
+    "      --tasks ZADACI.pdf          uz --batch: iste strane bez odgovora, za ucenike\n"
     "      --picture DATOTEKA          upisuje tri projekcije u DATOTEKU (.svg, .png\n"
     "                                  ili .pdf, 1024x700) umesto da otvori prozor\n"
     "      --postupak                  posle odgovora ispisuje postupak resavanja,\n"
@@ -59,60 +67,57 @@ constexpr const char *kHint = "Pokrenite 'presek-trouglova --help' za uputstvo.\
 
 Command handleCommandLine(int argc, const char *const *argv, std::FILE *out, std::FILE *err) {
   Command command;
-  const auto given = [&](const char *option) {
-    return std::any_of(argv + 1, argv + argc,
-                       [&](const char *a) { return std::strcmp(a, option) == 0; });
+  const auto refuse = [&](const std::string &why) {
+    std::fprintf(err, "presek-trouglova: %s\n%s", why.c_str(), kHint);
+    return Command{2};
   };
+  const bool batch = std::any_of(argv + 1, argv + argc,
+                                 [](const char *a) { return std::strcmp(a, "--batch") == 0; });
+  std::vector<const char *> files; // the batch's
   for (int i = 1; i < argc; ++i) {
-    const char *argument = argv[i];
-    const bool help = std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
-    if (!help && std::strncmp(argument, "--", 2) != 0) {
-      continue;
-    }
-    if (help) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
       std::fputs(kUsage, out);
       return {0};
     }
-    if (std::strcmp(argument, "--version") == 0) {
+    if (argument == "--version") {
       std::fputs("presek-trouglova " PRESEK_VERSION "\n", out);
       return {0};
     }
-    if (std::strcmp(argument, "--postupak") == 0 || std::strcmp(argument, "--batch") == 0) {
-      if (given("--postupak") && given("--batch")) {
-        std::fprintf(err, "presek-trouglova: --postupak ne ide uz --batch\n%s", kHint);
-        return {2};
-      }
-    }
-    if (std::strcmp(argument, "--postupak") == 0) {
+    const char *const next = i + 1 < argc ? argv[i + 1] : nullptr;
+    if (argument == "--batch") {
+      command.batch = true;
+    } else if (argument == "--postupak") {
       command.working = true;
-      continue;
-    }
-    if (std::strcmp(argument, "--batch") == 0) {
+    } else if (argument == "--picture") {
+      if (next == nullptr || batch) {
+        return refuse("uz --picture ide jedna DATOTEKA, bez --batch");
+      }
+      if (!pictureFormatOf(next)) {
+        return refuse("'" + std::string(next) + "': slika moze biti .svg, .png ili .pdf");
+      }
+      command.picture = argv[++i];
+    } else if (argument == "--key" || argument == "--tasks") {
+      if (next == nullptr || !batch) {
+        return refuse("uz " + std::string(argument) + " ide jedna DATOTEKA.pdf, i to uz --batch");
+      }
+      if (pictureFormatOf(next) != PictureFormat::pdf) {
+        return refuse("'" + std::string(next) + "': " + std::string(argument) + " pise samo .pdf");
+      }
+      (argument == "--key" ? command.key : command.tasks) = argv[++i];
+    } else if (argument.starts_with("--")) {
+      return refuse("nepoznata opcija '" + std::string(argument) + "'");
+    } else if (batch) {
       // Nothing else belongs beside it: no window opens for X options to reach.
-      if (i == 1 && argc <= 3) {
-        return {std::nullopt, true, argc == 3 ? argv[2] : nullptr};
-      }
-      std::fprintf(err, "presek-trouglova: uz --batch ide samo jedna DATOTEKA\n%s", kHint);
-      return {2};
+      files.push_back(argv[i]);
     }
-    if (std::strcmp(argument, "--picture") == 0) {
-      const char *const file = i + 1 < argc ? argv[i + 1] : nullptr;
-      if (file == nullptr || given("--batch")) {
-        std::fprintf(err, "presek-trouglova: uz --picture ide jedna DATOTEKA, bez --batch\n%s",
-                     kHint);
-        return {2};
-      }
-      if (!pictureFormatOf(file)) {
-        std::fprintf(err, "presek-trouglova: '%s': slika moze biti .svg, .png ili .pdf\n%s", file,
-                     kHint);
-        return {2};
-      }
-      command.picture = file;
-      ++i;
-      continue;
-    }
-    std::fprintf(err, "presek-trouglova: nepoznata opcija '%s'\n%s", argument, kHint);
-    return {2};
   }
+  if (batch && files.size() > 1) {
+    return refuse("uz --batch ide samo jedna DATOTEKA");
+  }
+  if (batch && command.working && command.key == nullptr) {
+    return refuse("--postupak uz --batch ide samo sa --key");
+  }
+  command.batchFile = files.empty() ? nullptr : files.front();
   return command;
 }

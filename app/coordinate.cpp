@@ -100,11 +100,10 @@ bool isHidden(char32_t c) {
 
 } // namespace
 
-std::string shownSafely(std::string_view text) {
-  constexpr std::size_t kShown = 40;
+std::string shownSafely(std::string_view text, std::size_t longest) {
   std::string shown;
   std::size_t i = 0;
-  while (i < std::min(text.size(), kShown)) {
+  while (i < std::min(text.size(), longest)) {
     const std::size_t length = characterLength(text.substr(i));
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (length == 0 || c < 0x20 || c == 0x7F) {
@@ -112,7 +111,7 @@ std::string shownSafely(std::string_view text) {
       std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
       shown += escaped;
       ++i;
-    } else if (i + length > kShown) {
+    } else if (i + length > longest) {
       break;
     } else if (const char32_t code = codePointOf(text.substr(i), length); isHidden(code)) {
       char escaped[12];

@@ -43,11 +43,11 @@ Coordinate parseCoordinate(std::string_view entry);
 // for a decimal comma or a minus sign, the number as it should be typed.
 std::string faultText(std::string_view entry, EntryFault fault);
 
-// `text` as a terminal may show it: its first 40 bytes at most, never cut
+// `text` as a terminal may show it: its first `longest` bytes at most, never cut
 // inside a UTF-8 character, with control bytes and bytes that are not valid
 // UTF-8 written as \xHH, so that no byte typed can move the cursor, retitle
 // the window or clear the screen, and characters that show as nothing, as a
 // space or as a change of direction written as \uHHHH (\UHHHHHHHH beyond
 // U+FFFF), so that a no-break space or a mark pasted from a word processor
 // can be seen.
-std::string shownSafely(std::string_view text);
+std::string shownSafely(std::string_view text, std::size_t longest = 40);

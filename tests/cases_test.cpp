@@ -2,6 +2,8 @@
 // runs it (program_cases.txt), and single calls of the engine's routines at
 // the edges that a session cannot reach on its own (engine_cases.txt). The
 // head of each file says how its lines read.
+#include "app/sheet_pages.h"
+#include "app/three_views.h"
 #include "geometry/predicates.h"
 #include "geometry/tolerance.h"
 #include "intersection/segment_segment.h"
@@ -259,6 +261,170 @@ TEST(Program, WritesThePictureIntoAFile) {
                             "1 1 1 1 1 1 0 0 0 1 0 0 0 1 0 0 0 1\n0\n", false)),
             1);
   EXPECT_FALSE(std::ifstream(file + ".svg").good());
+}
+
+// A sheet of every kind of answer, a comment above most pairs and a refused
+// line, written as the answer key and the tasks: one page a line in the
+// sheet's order, each page's text read back by poppler, and each page drawn
+// by it, the dots of both pictures in the print colours where the layout
+// puts them; no answer and no red on the tasks. Each exact corner below is
+// worked out by hand.
+TEST(Program, WritesASheetsKeyAndTasks) {
+  struct Pair {
+    std::string comment;              // above the pair; empty for none
+    std::string entries;              // the pair line
+    std::string kind;                 // a word of the answer's sentence; empty for a refused line
+    std::vector<std::string> corners; // exact, in any order
+  };
+  const std::vector<Pair> sheet = {
+      {"1. opsti polozaj",
+       "0 0 0  50 10 5  10 50 50   50 50 0  0 50 50  40 0 10",
+       "duz MN",
+       {"(1525/36, 425/36, 275/36)", "(25/3, 125/3, 125/3)"}},
+      {"", "0 0 0 1 0 0 0 1 0\t0 0 1 1 0 1 0 1 1", "ne seku", {}},
+      {"3. dodiruju se u temenu", "2 3 5 6 3 9 2 7 9 2 3 5 6 3 1 2 7 1", "tacka M", {"(2, 3, 5)"}},
+      {"4. ivica sece ivicu",
+       "0 0 0.1 0.6 0.4 0.6 0.4 0 0 0.4 0.4 0.3 0.6 0 0.3 0.4 0.1 0",
+       "seku u tacki M",
+       {"(1/2, 1/5, 3/10)"}},
+      {"5. greska", "0 0 0 1 x 0 0 1 0 0 0 1 1 0 1 0 1 1", "", {}},
+      {"6. trougao u trouglu",
+       "0 0 0 4 0 0 0 4 0 1 1 0 2 1 0 1 2 0",
+       "trougao",
+       {"(1, 1, 0)", "(2, 1, 0)", "(1, 2, 0)"}},
+      {"",
+       "0 0 0 4 0 0 0 4 0 1 -10 0 1 10 0 -20 0 0",
+       "cetvorougao",
+       {"(0, 0, 0)", "(1, 0, 0)", "(1, 3, 0)", "(0, 4, 0)"}},
+      {"8. sestougao",
+       "0 4 0 -4 -2 0 4 -2 0 0 -4 0 -4 2 0 4 2 0",
+       "sestougao",
+       {"(-8/3, 0, 0)", "(8/3, 0, 0)", "(-4/3, 2, 0)", "(4/3, 2, 0)", "(-4/3, -2, 0)",
+        "(4/3, -2, 0)"}},
+  };
+  const std::string files = "/tmp/presek-sheet-" + std::to_string(getpid());
+  std::string text = "# Kontrolni, grupa A\n";
+  std::vector<int> lines; // each pair's line
+  for (const Pair &pair : sheet) {
+    text += pair.comment.empty() ? "\n" : "# " + pair.comment + "\n";
+    text += pair.entries + "\n";
+    lines.push_back(int(std::count(text.begin(), text.end(), '\n')));
+  }
+  const auto alone = run("--batch", text, false);
+  const auto both =
+      run("--batch --key " + files + "-key.pdf --tasks " + files + "-tasks.pdf", text, false);
+  EXPECT_EQ(both, alone); // the batch's own output and status, unchanged
+  for (const std::string which : {"-key", "-tasks"}) {
+    SCOPED_TRACE(which);
+    const std::string pdf = files + which + ".pdf";
+    std::system(("pdfinfo " + pdf + " > " + files + ".info").c_str());
+    EXPECT_NE(slurp(files + ".info").find("Pages:           " + std::to_string(sheet.size())),
+              std::string::npos);
+    std::system(("pdftotext " + pdf + " " + files + ".txt").c_str());
+    std::istringstream pages(slurp(files + ".txt"));
+    std::size_t i = 0;
+    for (std::string page; std::getline(pages, page, '\f') && i < sheet.size(); ++i) {
+      const Pair &pair = sheet[i];
+      SCOPED_TRACE(pair.entries);
+      EXPECT_TRUE(page.starts_with("Zadatak " + std::to_string(i + 1) + "\n")) << page;
+      EXPECT_NE(page.find("red " + std::to_string(lines[i]) +
+                          (pair.comment.empty() ? "\n" : ": " + pair.comment + "\n")),
+                std::string::npos);
+      std::istringstream entries(pair.entries);
+      std::vector<std::string> typed{std::istream_iterator<std::string>(entries), {}};
+      if (pair.kind.empty()) {
+        EXPECT_NE(page.find("Red je odbijen: 'x' nije broj"), std::string::npos) << page;
+        continue;
+      }
+      Point3 v[6];
+      for (int k = 0; k < 6; ++k) {
+        EXPECT_NE(page.find(std::string(kPoints[k]) + " = (" + typed[3 * k] + ", " +
+                            typed[3 * k + 1] + ", " + typed[3 * k + 2] + ")"),
+                  std::string::npos)
+            << kPoints[k];
+        v[k] = {std::stof(typed[3 * k]), std::stof(typed[3 * k + 1]), std::stof(typed[3 * k + 2])};
+      }
+      // The key's answer: each line as the dialogue prints it, and the exact
+      // corners; the tasks' none.
+      const bool key = which == "-key";
+      const std::string asked = std::regex_replace(pair.entries, std::regex("\\s+"), "\n") + "\n";
+      std::string printed = std::get<0>(run("", asked, false));
+      std::istringstream dialogue(printed.substr(printed.rfind("C':\n") + 4));
+      const std::size_t answerAt = page.find("Odgovor\n");
+      ASSERT_EQ(answerAt != std::string::npos, key) << page;
+      const std::string answer = key ? page.substr(answerAt) : page;
+      for (std::string line; std::getline(dialogue, line);) {
+        line = line.substr(0, line.find_last_not_of(' ') + 1);
+        EXPECT_EQ(answer.find(line) != std::string::npos, key) << line;
+      }
+      if (key) {
+        EXPECT_NE(answer.find(pair.kind), std::string::npos) << pair.kind;
+        const std::size_t exactAt = answer.find("U razlomcima:\n");
+        const std::string exact =
+            exactAt == std::string::npos
+                ? ""
+                : answer.substr(exactAt, answer.find("\n\n", exactAt) - exactAt + 1);
+        for (const std::string &corner : pair.corners) {
+          EXPECT_NE(exact.find(" = " + corner + "\n"), std::string::npos) << corner;
+        }
+        EXPECT_EQ(std::ranges::count(exact, '='), long(pair.corners.size())) << exact;
+      }
+      // Each dot of both pictures, in the print colours, where the layout
+      // puts it; on the tasks not a pixel of red.
+      const IntersectionReport report =
+          triangleIntersection(v[0], v[1], v[2], v[3], v[4], v[5], nullptr);
+      fillPictures(v, which == "-key" ? report.kind : 0, report.points);
+      const auto pixels = [](const Box &frame) {
+        return std::pair{int((frame.right - frame.left) / kSheetPixel),
+                         int((frame.bottom - frame.top) / kSheetPixel)};
+      };
+      const auto [width, height] = pixels(kSheetProjections);
+      const auto [across, down] = pixels(kSheetSpace);
+      const std::pair<Box, Picture> pictures[2] = {
+          {kSheetProjections, layOut(scene, width, height, {}, kPrintStyle)},
+          {kSheetSpace,
+           layOutSpace(spaceFigures, startingOrbit(spaceFigures), across, down, {}, kPrintStyle)}};
+      const std::string png = files + "-page";
+      std::system(("pdftoppm -r 144 -singlefile -png -f " + std::to_string(i + 1) + " -l " +
+                   std::to_string(i + 1) + " " + pdf + " " + png)
+                      .c_str());
+      cairo_surface_t *drawn = cairo_image_surface_create_from_png((png + ".png").c_str());
+      ASSERT_EQ(cairo_surface_status(drawn), CAIRO_STATUS_SUCCESS);
+      const unsigned char *bytes = cairo_image_surface_get_data(drawn);
+      const int stride = cairo_image_surface_get_stride(drawn);
+      const auto at = [&](double x, double y) { // a point of the page, 2 pixels to a point
+        const std::uint32_t seen =
+            *reinterpret_cast<const std::uint32_t *>(bytes + stride * int(2 * y) + 4 * int(2 * x));
+        return Rgb{float(seen >> 16 & 0xff) / 255, float(seen >> 8 & 0xff) / 255,
+                   float(seen & 0xff) / 255};
+      };
+      for (const auto &[frame, picture] : pictures) {
+        for (auto dot = picture.dots.begin(); dot != picture.dots.end(); ++dot) {
+          const auto covers = [&](const PictureDot &later) {
+            return std::fabs(later.x - dot->x) < kDotSize && std::fabs(later.y - dot->y) < kDotSize;
+          };
+          const Rgb seen =
+              at(frame.left + kSheetPixel * (dot->x - 1), frame.top + kSheetPixel * (dot->y - 1));
+          EXPECT_TRUE((std::fabs(seen.red - dot->color.red) < 0.02 &&
+                       std::fabs(seen.green - dot->color.green) < 0.02 &&
+                       std::fabs(seen.blue - dot->color.blue) < 0.02) ||
+                      std::any_of(dot + 1, picture.dots.end(), covers))
+              << "dot " << dot - picture.dots.begin();
+        }
+      }
+      long red = 0;
+      for (int y = 0; y < cairo_image_surface_get_height(drawn); ++y) {
+        for (int x = 0; x < cairo_image_surface_get_width(drawn); ++x) {
+          const Rgb seen = at(x / 2.0, y / 2.0);
+          red += seen.red > seen.green + 0.3f && seen.red > seen.blue + 0.3f ? 1 : 0;
+        }
+      }
+      EXPECT_EQ(red > 0, key && !pair.corners.empty());
+      cairo_surface_destroy(drawn);
+    }
+    EXPECT_EQ(i, sheet.size());
+  }
+  std::system(("rm -f " + files + "*").c_str());
 }
 
 // The call `operation` on the points `p`, writing its outputs to `o`.
