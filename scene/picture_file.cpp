@@ -285,15 +285,33 @@ PdfPages::PdfPages(const char *path) {
 
 PdfPages::~PdfPages() { finish(); }
 
+namespace {
+
+void selectFont(cairo_t *cr, double size, bool bold, bool monospace) {
+  cairo_select_font_face(cr, monospace ? "Liberation Mono" : "Liberation Sans",
+                         CAIRO_FONT_SLANT_NORMAL,
+                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, size);
+}
+
+} // namespace
+
+double PdfPages::measure(const std::string &text, double size, bool bold, bool monospace) {
+  if (cr_ == nullptr) {
+    return 0.0;
+  }
+  selectFont(cr_, size, bold, monospace);
+  cairo_text_extents_t extents;
+  cairo_text_extents(cr_, text.c_str(), &extents);
+  return extents.x_advance;
+}
+
 void PdfPages::text(double x, double y, double size, const std::string &text, bool bold,
                     bool monospace) {
   if (cr_ == nullptr) {
     return;
   }
-  cairo_select_font_face(cr_, monospace ? "Liberation Mono" : "Liberation Sans",
-                         CAIRO_FONT_SLANT_NORMAL,
-                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr_, size);
+  selectFont(cr_, size, bold, monospace);
   cairo_set_source_rgb(cr_, 0.0, 0.0, 0.0);
   cairo_move_to(cr_, x, y);
   cairo_show_text(cr_, text.c_str());

@@ -44,6 +44,8 @@ public:
   // Liberation Mono), its baseline starting at (x, y).
   void text(double x, double y, double size, const std::string &text, bool bold = false,
             bool monospace = false);
+  // How wide `text` would stand, in points.
+  double measure(const std::string &text, double size, bool bold = false, bool monospace = false);
   // `picture` with its top left corner at (x, y), `scale` points to a pixel.
   void picture(const Picture &picture, double x, double y, double scale);
   // Ends the page and begins the next.
