@@ -144,6 +144,61 @@ BENCHMARK_CAPTURE(overPairs, batch_ten_thousand_pairs, Command::batch, 1)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
+// A teacher's sheet of 100 pairs, every hundredth of the public ones, written
+// as the answer key and the tasks (with the working, where `working`).
+void sheetOfPairs(benchmark::State &state, bool working) {
+  const std::string &pairs = pairsFile(1);
+  std::ifstream all(pairs);
+  const std::string sheet = pairs + ".sheet";
+  std::ofstream picked(sheet);
+  int n = 0;
+  for (std::string line; std::getline(all, line);) {
+    if (n++ % 100 == 0) {
+      picked << line << '\n';
+    }
+  }
+  picked.close();
+  if (n < 10000) {
+    state.SkipWithError("no public benchmark pairs beside the project");
+    return;
+  }
+  const std::string key = sheet + "-key.pdf";
+  const std::string tasks = sheet + "-tasks.pdf";
+  const char *argv[] = {PRESEK_PROGRAM, "--batch", sheet.c_str(), "--key",
+                        key.c_str(),    "--tasks", tasks.c_str(), working ? "--postupak" : nullptr,
+                        nullptr};
+  for (auto _ : state) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char *const *>(argv), environ) !=
+        0) {
+      state.SkipWithError("could not start the program");
+      break;
+    }
+    waitpid(pid, nullptr, 0);
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  unlink(sheet.c_str());
+  unlink(key.c_str());
+  unlink(tasks.c_str());
+  state.SetItemsProcessed(state.iterations() * 100);
+}
+
+BENCHMARK_CAPTURE(sheetOfPairs, key_and_tasks_100_pairs, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(sheetOfPairs, key_with_working_and_tasks_100_pairs, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
 // The console's report, and the medians that the two ratios below it need.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -181,6 +236,12 @@ int main(int argc, char **argv) {
     std::printf("--batch peak memory: %.0f kB for a million pairs, %.2f times that for 10,000\n",
                 p.at("overPairs/batch_million_pairs"),
                 p.at("overPairs/batch_million_pairs") / p.at("overPairs/batch_ten_thousand_pairs"));
+  }
+  for (const char *sheet : {"sheetOfPairs/key_and_tasks_100_pairs",
+                            "sheetOfPairs/key_with_working_and_tasks_100_pairs"}) {
+    if (m.count(sheet)) {
+      std::printf("%s: %.2f s (median of 3; the aim is within 5 s)\n", sheet, m.at(sheet) / 1000.0);
+    }
   }
   return 0;
 }
