@@ -48,8 +48,8 @@ std::vector<std::string> linesOf(const std::string &text) {
   return lines;
 }
 
-// The text that one page of one document is being written with, line under
-// line from the top, onto a following page where the room runs out.
+// Writes text down the pages of one document, line under line from the top,
+// going on to a following page where the room runs out.
 class Writer {
 public:
   Writer(PdfPages &pdf, std::string heading) : pdf_(pdf), heading_(std::move(heading)) {}
@@ -66,12 +66,13 @@ public:
   }
 
   // `text` in lines no wider than the page's text, broken at spaces, each
-  // line after the first indented as far as the text is, and two more.
+  // line after the first indented as far as the text is (eight spaces at
+  // most, so that a line always has room), and two more.
   void line(const std::string &text, double size, bool bold = false, bool monospace = false) {
-    const std::size_t indent = text.find_first_not_of(' ');
-    const std::string lead(indent == std::string::npos ? 0 : indent, ' ');
+    const std::size_t indent = std::min(text.find_first_not_of(' '), text.size());
+    const std::string lead(std::min<std::size_t>(indent, 8), ' ');
     std::string current;
-    std::size_t start = lead.size();
+    std::size_t start = indent;
     const auto out = [&](const std::string &shown) {
       if (y_ + size > kBottom) {
         turn();
@@ -112,10 +113,9 @@ private:
   double y_ = kTop;
 };
 
-// The heading of pair line `line`: "Zadatak N", then the line and the comment
-// above it.
 std::string titleOf(const SheetLine &line) { return "Zadatak " + std::to_string(line.pair); }
 
+// "Zadatak N", then the sheet's line and the comment just above it.
 void writeHeading(Writer &writer, const SheetLine &line) {
   writer.line(titleOf(line), 16.0, true);
   std::string comment = line.comment;
