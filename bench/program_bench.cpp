@@ -87,6 +87,22 @@ const std::string &pairsFile(int copies) {
   return path;
 }
 
+// Runs argv[0] with `argv`, its standard output thrown away, until it ends:
+// false when it could not be started.
+bool runToEnd(const char *const *argv) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t pid;
+  const bool started =
+      posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char *const *>(argv), environ) == 0;
+  if (started) {
+    waitpid(pid, nullptr, 0);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  return started;
+}
+
 enum class Command { batch, words };
 
 // One run of the command over the file of `copies`, under GNU time, which
@@ -105,17 +121,10 @@ void overPairs(benchmark::State &state, Command command, int copies) {
                         program,         option, path.c_str(), nullptr};
   long peak = 0;
   for (auto _ : state) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char *const *>(argv), environ) !=
-        0) {
+    if (!runToEnd(argv)) {
       state.SkipWithError("could not start /usr/bin/time (tools/install-dependencies all)");
       break;
     }
-    waitpid(pid, nullptr, 0);
-    posix_spawn_file_actions_destroy(&actions);
     long kilobytes = 0;
     std::ifstream(peakFile) >> kilobytes;
     peak = std::max(peak, kilobytes);
@@ -168,17 +177,10 @@ void sheetOfPairs(benchmark::State &state, bool working) {
                         key.c_str(),    "--tasks", tasks.c_str(), working ? "--postupak" : nullptr,
                         nullptr};
   for (auto _ : state) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char *const *>(argv), environ) !=
-        0) {
+    if (!runToEnd(argv)) {
       state.SkipWithError("could not start the program");
       break;
     }
-    waitpid(pid, nullptr, 0);
-    posix_spawn_file_actions_destroy(&actions);
   }
   unlink(sheet.c_str());
   unlink(key.c_str());
