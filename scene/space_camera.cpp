@@ -72,6 +72,21 @@ Orbit turned(Orbit orbit, double right, double down) {
   return orbit;
 }
 
+bool viewAfterKey(int key, bool &inSpace, Orbit &orbit, const SpaceFigures &figures) {
+  if (key == 'v') {
+    inSpace = !inSpace;
+  } else if (inSpace && key == 'r') {
+    orbit = startingOrbit(figures);
+  } else if (inSpace && key == '+') {
+    orbit = zoomed(orbit, 1.0 / kZoomStep);
+  } else if (inSpace && key == '-') {
+    orbit = zoomed(orbit, kZoomStep);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 Orbit zoomed(Orbit orbit, double factor) {
   orbit.zoom = std::clamp(orbit.zoom * factor, 0.25, 4.0);
   return orbit;

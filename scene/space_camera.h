@@ -83,6 +83,14 @@ SpaceCamera spaceCamera(const SpaceFigures &figures, Orbit orbit, int width, int
 // whole.
 Orbit startingOrbit(const SpaceFigures &figures);
 
+// A key press or a wheel notch zooms by this much.
+inline constexpr double kZoomStep = 1.25;
+
+// What a key does to a view of `figures`, in the window as on the page: v
+// switches between the projections and the view in space; in space, r returns
+// to the start, and + and - zoom in and out. Whether the key did anything.
+bool viewAfterKey(int key, bool &inSpace, Orbit &orbit, const SpaceFigures &figures);
+
 // Where the camera puts the point `p`, given from the centre, in a window of
 // width × height pixels: x to the right and y down, and its depth, the
 // distance in front of the eye along the line of sight.

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double kZoomStep = 1.25; // a key press or a wheel notch
-
 // What the window shows: the three projections, or the figures in space seen
 // from `orbit`, which a drag turns and the wheel zooms.
 bool inSpace = false;
@@ -39,17 +37,9 @@ void onKeyboard(unsigned char key, int, int) {
     glutLeaveMainLoop();
     return;
   }
-  if (key == 'v') {
-    inSpace = !inSpace;
-  } else if (key == 's') {
+  if (key == 's') {
     saveFrame();
-  } else if (inSpace && key == 'r') {
-    orbit = startingOrbit(spaceFigures);
-  } else if (inSpace && key == '+') {
-    orbit = zoomed(orbit, 1.0 / kZoomStep);
-  } else if (inSpace && key == '-') {
-    orbit = zoomed(orbit, kZoomStep);
-  } else {
+  } else if (!viewAfterKey(key, inSpace, orbit, spaceFigures)) {
     return;
   }
   glutPostRedisplay();

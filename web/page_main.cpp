@@ -184,19 +184,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void pageDraw(int width, int height) {
 // A key on the picture: v to the view in space and back, and in space r to
 // its start and + and - to zoom. Whether the key did anything.
 extern "C" EMSCRIPTEN_KEEPALIVE int pageKey(int key) {
-  constexpr double kZoomStep = 1.25;
-  if (key == 'v') {
-    inSpace = !inSpace;
-  } else if (inSpace && key == 'r') {
-    orbit = startingOrbit(spaceFigures);
-  } else if (inSpace && key == '+') {
-    orbit = zoomed(orbit, 1.0 / kZoomStep);
-  } else if (inSpace && key == '-') {
-    orbit = zoomed(orbit, kZoomStep);
-  } else {
-    return 0;
-  }
-  return 1;
+  return viewAfterKey(key, inSpace, orbit, spaceFigures);
 }
 
 // In space, a drag of `right` and `down` CSS pixels turns the figures, and a
